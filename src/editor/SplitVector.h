@@ -1,0 +1,137 @@
+// A gap buffer: a vector with a movable hole, so that runs of inserts and
+// deletes near one place cost O(run length) instead of O(size).
+#pragma once
+
+#include <algorithm>
+#include <cassert>
+#include <cstddef>
+#include <cstring>
+#include <type_traits>
+#include <vector>
+
+namespace mojiro {
+
+template <typename T> class SplitVector {
+    static_assert(std::is_trivially_copyable_v<T>, "elements are moved with memmove");
+
+public:
+    [[nodiscard]] std::ptrdiff_t Length() const { return length_; }
+
+    [[nodiscard]] T ValueAt(std::ptrdiff_t pos) const {
+        assert(pos >= 0 && pos < length_);
+        return pos < part1_ ? body_[pos] : body_[pos + gap_];
+    }
+    void SetValueAt(std::ptrdiff_t pos, T value) {
+        assert(pos >= 0 && pos < length_);
+        (pos < part1_ ? body_[pos] : body_[pos + gap_]) = value;
+    }
+    // Adds delta to every element in [from, to).
+    void AddToRange(std::ptrdiff_t from, std::ptrdiff_t to, T delta) {
+        for (std::ptrdiff_t i = from; i < std::min(to, part1_); ++i)
+            body_[i] += delta;
+        for (std::ptrdiff_t i = std::max(from, part1_); i < to; ++i)
+            body_[i + gap_] += delta;
+    }
+
+    void Insert(std::ptrdiff_t pos, T value) { InsertValue(pos, 1, value); }
+    void InsertValue(std::ptrdiff_t pos, std::ptrdiff_t count, T value) {
+        if (count <= 0)
+            return;
+        PrepareInsert(pos, count);
+        std::fill_n(body_.data() + part1_, count, value);
+        Advance(count);
+    }
+    void InsertFromArray(std::ptrdiff_t pos, const T* values, std::ptrdiff_t count) {
+        if (count <= 0)
+            return;
+        PrepareInsert(pos, count);
+        std::memmove(body_.data() + part1_, values, static_cast<std::size_t>(count) * sizeof(T));
+        Advance(count);
+    }
+    void Delete(std::ptrdiff_t pos) { DeleteRange(pos, 1); }
+    void DeleteRange(std::ptrdiff_t pos, std::ptrdiff_t count) {
+        assert(pos >= 0 && count >= 0 && pos + count <= length_);
+        if (count == 0)
+            return;
+        if (pos == 0 && count == length_) {
+            DeleteAll();
+            return;
+        }
+        GapTo(pos);
+        gap_ += count;
+        length_ -= count;
+    }
+    void DeleteAll() {
+        body_.clear();
+        body_.shrink_to_fit();
+        length_ = part1_ = gap_ = 0;
+    }
+    // Makes room for `count` more elements without further reallocation.
+    void Reserve(std::ptrdiff_t count) {
+        if (gap_ < count)
+            Grow(count - gap_);
+    }
+
+    // A pointer to `count` contiguous elements from pos; valid until the
+    // next change. Moves the gap out of the way when it lies inside the range.
+    [[nodiscard]] const T* RangePointer(std::ptrdiff_t pos, std::ptrdiff_t count) {
+        assert(pos >= 0 && count >= 0 && pos + count <= length_);
+        if (pos < part1_ && pos + count > part1_)
+            GapTo(pos);
+        if (body_.empty())
+            return nullptr;
+        return pos < part1_ ? body_.data() + pos : body_.data() + pos + gap_;
+    }
+    void CopyTo(std::ptrdiff_t pos, std::ptrdiff_t count, T* out) const {
+        const std::ptrdiff_t first = std::clamp<std::ptrdiff_t>(part1_ - pos, 0, count);
+        if (first > 0)
+            std::memcpy(out, body_.data() + pos, static_cast<std::size_t>(first) * sizeof(T));
+        if (count > first)
+            std::memcpy(out + first, body_.data() + pos + first + gap_,
+                        static_cast<std::size_t>(count - first) * sizeof(T));
+    }
+    // Bytes held, for memory accounting.
+    [[nodiscard]] std::size_t Capacity() const { return body_.capacity() * sizeof(T); }
+
+private:
+    void GapTo(std::ptrdiff_t pos) {
+        if (pos == part1_)
+            return;
+        T* data = body_.data();
+        if (pos < part1_) {
+            std::memmove(data + pos + gap_, data + pos,
+                         static_cast<std::size_t>(part1_ - pos) * sizeof(T));
+        } else {
+            std::memmove(data + part1_, data + part1_ + gap_,
+                         static_cast<std::size_t>(pos - part1_) * sizeof(T));
+        }
+        part1_ = pos;
+    }
+    void Grow(std::ptrdiff_t extra) {
+        // Grow by at least half the current size so that appending stays
+        // amortised O(1).
+        const std::ptrdiff_t oldSize = static_cast<std::ptrdiff_t>(body_.size());
+        const std::ptrdiff_t add = std::max<std::ptrdiff_t>({extra, oldSize / 2, 16});
+        GapTo(length_);
+        body_.resize(static_cast<std::size_t>(oldSize + add));
+        gap_ += add;
+    }
+    void PrepareInsert(std::ptrdiff_t pos, std::ptrdiff_t count) {
+        assert(pos >= 0 && pos <= length_);
+        if (gap_ < count)
+            Grow(count - gap_);
+        GapTo(pos);
+    }
+    void Advance(std::ptrdiff_t count) {
+        part1_ += count;
+        gap_ -= count;
+        length_ += count;
+    }
+
+    std::vector<T> body_;
+    std::ptrdiff_t length_ = 0; // elements held
+    std::ptrdiff_t part1_ = 0;  // elements before the gap
+    std::ptrdiff_t gap_ = 0;    // size of the gap
+};
+
+} // namespace mojiro
