@@ -298,16 +298,16 @@ void TEditorParser::ScanExponent() {
 }
 
 // Digits, then a fraction and an exponent, which make the number real. A full
-// stop is part of the number only with a digit or an exponent after it; when
-// it is not, the digits stay an integer and the stop is the next token.
+// stop after the digits makes the number real even when the stop itself is
+// not taken (it is taken only with a digit or an exponent after it).
 void TEditorParser::ScanNumber() {
     SkipDigits();
     token_ = TokenKind::tkInteger;
     const unsigned char b = At(cursor_);
     if (b == '.') {
+        token_ = TokenKind::tkReal;
         const unsigned char next = At(cursor_ + 1);
         if (IsDigit(next) || IsExponent(next)) {
-            token_ = TokenKind::tkReal;
             ++cursor_;
             SkipDigits();
             if (IsExponent(At(cursor_))) {

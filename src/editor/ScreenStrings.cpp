@@ -37,6 +37,10 @@ void AppendLine(TEditorStringList& list, std::string_view line, LineFolder* fold
 
 } // namespace
 
+bool EndsWithBreak(std::string_view text) {
+    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+}
+
 TEditorScreenStrings::TEditorScreenStrings() {
     undoObj_ = CreateUndoObj();
     wrapOption_ = CreateWrapOption();
@@ -222,8 +226,7 @@ void TEditorScreenStrings::ReplaceRows(int first, int n, std::string_view text) 
         kind = GetRowEndKind(end);
     } else {
         // A text that ends with a line break (CR or LF) keeps it.
-        const bool endsWithBreak = !text.empty() && (text.back() == '\n' || text.back() == '\r');
-        kind = endsWithBreak ? RowEndKind::LineEnd : RowEndKind::OpenLast;
+        kind = EndsWithBreak(text) ? RowEndKind::LineEnd : RowEndKind::OpenLast;
     }
 
     UndoRecord& record = undoObj_->AddUndoRecord();
@@ -246,6 +249,11 @@ void TEditorScreenStrings::ReplaceRows(int first, int n, std::string_view text) 
         if (GetRowEndKind(row) == RowEndKind::LineEnd)
             newText.append(kCrLf);
     }
+    // When the rows after the edit were only the empty open row that follows
+    // a line filling its rows, the new text ends with the line break typed
+    // before it: the text then ends with a line break, and its last row says so.
+    if (kind == RowEndKind::OpenLast && EndsWithBreak(newText))
+        kind = RowEndKind::LineEnd;
     TEditorStringList folded;
     FoldText(newText, folded);
     folded.SetRowEndKind(folded.Count() - 1, kind);

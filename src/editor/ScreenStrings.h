@@ -34,6 +34,9 @@ struct ChangeRecord {
     bool pending = false;
 };
 
+// True when the text ends with a line break (CR or LF).
+[[nodiscard]] bool EndsWithBreak(std::string_view text);
+
 class TEditorScreenStrings : public TEditorStringList {
 public:
     TEditorScreenStrings();

@@ -80,7 +80,10 @@ void TEditorUndoObj::Replay(TUndoDataList& list, bool isUndo) {
             if (record.removedKind == RowEndKind::Wrapped && rows.Count() > 1 &&
                 rows.RowLength(last) == 0)
                 rows.Delete(last);
-            rows.SetRowEndKind(rows.Count() - 1, record.removedKind);
+            RowEndKind kind = record.removedKind;
+            if (kind == RowEndKind::OpenLast && EndsWithBreak(record.removedText))
+                kind = RowEndKind::LineEnd;
+            rows.SetRowEndKind(rows.Count() - 1, kind);
             restored = rows.Count();
             owner_.InsertRows(record.firstRow, rows);
         }

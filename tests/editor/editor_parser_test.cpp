@@ -93,7 +93,7 @@ TEST(EditorParserTest, TokenOffsetCountsFromTheStartOfTheText) {
 }
 
 TEST(EditorParserTest, NumberRules) {
-    EXPECT_EQ(Scan("12. "), "Integer[12] Symbol[.]");
+    EXPECT_EQ(Scan("12. "), "Real[12] Symbol[.]");
     EXPECT_EQ(Scan("3.14"), "Real[3.14]");
     EXPECT_EQ(Scan("1.5e+10"), "Real[1.5e+10]");
     EXPECT_EQ(Scan("2E10"), "Real[2E10]");
