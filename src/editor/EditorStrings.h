@@ -2,11 +2,11 @@
 // with no storage of its own. Every change goes through ReplaceRows.
 #pragma once
 
+#include "editor/ScreenStrings.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "editor/ScreenStrings.h"
 
 namespace mojiro {
 

@@ -32,7 +32,7 @@ using TCursor = int;
 constexpr TCursor crDefault = 0;
 constexpr TCursor crIBeam = -4;
 constexpr TCursor crDrag = -12;
-constexpr TCursor crRightArrow = 1; // installed from the resource "RightArrow"
+constexpr TCursor crRightArrow = 1;  // installed from the resource "RightArrow"
 constexpr TCursor crDragSelCopy = 2; // installed from the resource "DragSelCopy"
 
 // How a row ends. Stored in bits 0..3 of a row's datum.

@@ -2,9 +2,9 @@
 // The editor control implements this; model tests use a fake.
 #pragma once
 
-#include <cstddef>
-
 #include "editor/ColumnClasses.h"
+
+#include <cstddef>
 
 namespace mojiro {
 

@@ -31,8 +31,7 @@ bool KinsokuSet::Contains(std::string_view ch) const {
     return ContainsChar(ch, text_);
 }
 
-LineFolder::LineFolder(const TEditorWrapOption& options, int tabWidth,
-                       const Delimiters& delimiters)
+LineFolder::LineFolder(const TEditorWrapOption& options, int tabWidth, const Delimiters& delimiters)
     : wrapByte_(options.WrapByte()), followRetMark_(options.FollowRetMark()),
       followPunctuation_(options.FollowPunctuation()), leading_(options.Leading()),
       wordBreak_(options.WordBreak()), follow_(options.FollowStr()), lead_(options.LeadStr()),

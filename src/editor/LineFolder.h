@@ -2,13 +2,13 @@
 // the double-byte edge, word break, hanging punctuation and pushing out.
 #pragma once
 
+#include "editor/ColumnClasses.h"
+#include "editor/EditorTypes.h"
+
 #include <bitset>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "editor/ColumnClasses.h"
-#include "editor/EditorTypes.h"
 
 namespace mojiro {
 

@@ -96,6 +96,7 @@ public:
         stepLength_ = 0;
     }
     [[nodiscard]] std::size_t Capacity() const { return body_.Capacity(); }
+    void Reserve(std::ptrdiff_t partitions) { body_.Reserve(partitions); }
 
 private:
     // Makes the stored starts exact up to and including `upTo`.

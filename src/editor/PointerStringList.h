@@ -4,14 +4,14 @@
 // bytes, and finding a row by byte or line position is a binary search.
 #pragma once
 
+#include "editor/EditorTypes.h"
+#include "editor/Partitioning.h"
+#include "editor/SplitVector.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-
-#include "editor/EditorTypes.h"
-#include "editor/Partitioning.h"
-#include "editor/SplitVector.h"
 
 namespace mojiro {
 
@@ -47,15 +47,21 @@ public:
     [[nodiscard]] int UpdateCount() const { return updateCount_; }
     void SetOnChange(ChangeHandler handler) { onChange_ = std::move(handler); }
 
-    // Running sums: bytes of the rows before `row`, and how many of them are
-    // line-end rows (low four datum bits zero). `row` may equal Count().
-    [[nodiscard]] std::ptrdiff_t ByteStart(int row) const { return starts_.Start(row); }
+    // Running sums over the rows before `row` (`row` may equal Count()): how
+    // many of them are line-end rows (low four datum bits zero), their
+    // character count (bytes plus 2 for each line-end row's CR LF), and their
+    // bytes.
     [[nodiscard]] int LineEndsBefore(int row) const {
         return static_cast<int>(lineEnds_.Start(row));
     }
-    // The row holding byte offset `offset` of the joined row bytes.
-    [[nodiscard]] int RowFromByte(std::ptrdiff_t offset) const {
-        return static_cast<int>(starts_.ItemFromSum(offset));
+    [[nodiscard]] std::ptrdiff_t CharStart(int row) const { return chars_.Start(row); }
+    [[nodiscard]] std::ptrdiff_t ByteStart(int row) const {
+        return chars_.Start(row) - 2 * lineEnds_.Start(row);
+    }
+    // The row holding character index `index`: the last row whose start is at
+    // or before it (the last row for an index past the end).
+    [[nodiscard]] int RowFromCharStart(std::ptrdiff_t index) const {
+        return static_cast<int>(chars_.ItemFromSum(index));
     }
     // The first row r with LineEndsBefore(r) >= count.
     [[nodiscard]] int FirstRowAfterLineEnds(int count) const {
@@ -87,15 +93,18 @@ protected:
             throw ListIndexError(index);
     }
     static bool EndsLine(Datum datum) { return (datum & 0xF) == 0; }
+    static std::ptrdiff_t BreakLength(Datum datum) { return EndsLine(datum) ? 2 : 0; }
 
 private:
     void InsertRowRaw(int index, std::string_view s, Datum datum);
     void DeleteRowsRaw(int first, int count);
 
     mutable SplitVector<char> text_; // every row's bytes, end to end (views move the gap)
-    Partitioning<std::ptrdiff_t> starts_;  // byte start of each row
+    // One running sum serves both the row starts in text_ and the character
+    // index, so a lookup by character index searches a single array.
+    Partitioning<std::ptrdiff_t> chars_;    // character start of each row
     Partitioning<std::ptrdiff_t> lineEnds_; // line-end rows before each row
-    SplitVector<std::uint8_t> data_;       // the datum of each row
+    SplitVector<std::uint8_t> data_;        // the datum of each row
     int updateCount_ = 0;
     ChangeHandler onChange_;
 };

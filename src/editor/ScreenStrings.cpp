@@ -1,16 +1,17 @@
 #include "editor/ScreenStrings.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "editor/EditorParser.h"
 #include "editor/EditorViewInfo.h"
 #include "editor/LineFolder.h"
 #include "editor/LineSplitter.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace mojiro {
 
@@ -54,7 +55,10 @@ std::unique_ptr<TEditorUndoObj> TEditorScreenStrings::CreateUndoObj() {
 
 std::unique_ptr<TEditorWrapOption> TEditorScreenStrings::CreateWrapOption() {
     auto options = std::make_unique<TEditorWrapOption>();
-    options->SetOnChange([this](TNotifyPersistent*) { WrapOptionChanged(); });
+    options->SetOnChange([this](TNotifyPersistent*) {
+        ++wrapOptionGeneration_;
+        WrapOptionChanged();
+    });
     return options;
 }
 
@@ -167,17 +171,24 @@ void TEditorScreenStrings::OverwriteRows(int first, int n, TEditorStringList& li
     InsertRows(first, list);
 }
 
+LineFolder& TEditorScreenStrings::Folder() {
+    // Compiling the kinsoku sets costs more than folding a typical line, so
+    // the folder is kept until the options or the first view's settings change.
+    const FolderKey key{wrapOptionGeneration_, TabWidth(), &DelimiterSet()};
+    if (!folder_ || !(key == folderKey_)) {
+        folder_ = std::make_unique<LineFolder>(*wrapOption_, key.tabWidth, *key.delimiters);
+        folderKey_ = key;
+    }
+    return *folder_;
+}
+
 void TEditorScreenStrings::FoldText(std::string_view text, TEditorStringList& list) {
     list.BeginUpdate();
     list.Clear();
-    std::vector<FoldedRow> scratch;
-    std::unique_ptr<LineFolder> folder;
-    if (wordWrap_)
-        folder = std::make_unique<LineFolder>(*wrapOption_, TabWidth(), DelimiterSet());
+    std::vector<FoldedRow>& scratch = foldScratch_;
+    LineFolder* folder = wordWrap_ ? &Folder() : nullptr;
     LineSplitter splitter(false);
-    auto onLine = [&](std::string_view line, bool) {
-        AppendLine(list, line, folder.get(), scratch);
-    };
+    auto onLine = [&](std::string_view line, bool) { AppendLine(list, line, folder, scratch); };
     splitter.Feed(text, onLine);
     splitter.Finish(onLine);
     if (list.Count() == 0)
@@ -188,8 +199,7 @@ void TEditorScreenStrings::FoldText(std::string_view text, TEditorStringList& li
 int TEditorScreenStrings::FoldedRowCount(std::string_view line) {
     if (!wordWrap_)
         return 1;
-    LineFolder folder(*wrapOption_, TabWidth(), DelimiterSet());
-    return folder.CountRows(line);
+    return Folder().CountRows(line);
 }
 
 void TEditorScreenStrings::ReplaceRows(int first, int n, std::string_view text) {
@@ -237,7 +247,9 @@ void TEditorScreenStrings::ReplaceRows(int first, int n, std::string_view text) 
     record.removedKind = removed.lastKind;
 
     std::string newText;
-    newText.reserve(RowsText(start, first - start).text.size() + text.size() + 64);
+    newText.reserve(static_cast<std::size_t>(RowCharIndex(std::min(end + 1, Count())) -
+                                             RowCharIndex(std::min(start, Count()))) +
+                    text.size());
     for (int row = start; row < first && row < Count(); ++row) {
         newText.append(RowView(row));
         if (GetRowEndKind(row) == RowEndKind::LineEnd)
@@ -263,8 +275,12 @@ void TEditorScreenStrings::ReplaceRows(int first, int n, std::string_view text) 
     SetChange(start, removedCount, rescanned, folded.Count());
 }
 
-void TEditorScreenStrings::Undo() { undoObj_->Undo(); }
-void TEditorScreenStrings::Redo() { undoObj_->Redo(); }
+void TEditorScreenStrings::Undo() {
+    undoObj_->Undo();
+}
+void TEditorScreenStrings::Redo() {
+    undoObj_->Redo();
+}
 
 void TEditorScreenStrings::Clear() {
     for (EditorViewLink* view : views_)
@@ -308,14 +324,11 @@ void TEditorScreenStrings::ReplaceContents(TEditorStringList& rows) {
 void TEditorScreenStrings::SetText(std::string_view text) {
     // Every line, the last included, becomes a line-end row.
     TEditorStringList rows;
+    ReserveFor(rows, static_cast<std::ptrdiff_t>(text.size()));
     std::vector<FoldedRow> scratch;
-    std::unique_ptr<LineFolder> folder;
-    if (wordWrap_ && !FirstViewLoading())
-        folder = std::make_unique<LineFolder>(*wrapOption_, TabWidth(), DelimiterSet());
+    LineFolder* folder = wordWrap_ && !FirstViewLoading() ? &Folder() : nullptr;
     LineSplitter splitter(false);
-    auto onLine = [&](std::string_view line, bool) {
-        AppendLine(rows, line, folder.get(), scratch);
-    };
+    auto onLine = [&](std::string_view line, bool) { AppendLine(rows, line, folder, scratch); };
     splitter.Feed(text, onLine);
     splitter.Finish(onLine);
     ReplaceContents(rows);
@@ -353,16 +366,23 @@ private:
     std::vector<FoldedRow> scratch_;
 };
 
-std::string ErrorText(int error) { return std::strerror(error); }
+std::string ErrorText(int error) {
+    return std::strerror(error);
+}
 
 } // namespace
 
+void TEditorScreenStrings::ReserveFor(TEditorStringList& rows, std::ptrdiff_t bytes) const {
+    // Folded rows hold a little less than WrapByte bytes on average, so this
+    // sizes the row arrays once for typical text; it is only a hint.
+    const std::ptrdiff_t perRow = wordWrap_ ? std::max(wrapOption_->WrapByte() * 4 / 5, 1) : 64;
+    rows.Reserve(static_cast<int>(std::min<std::ptrdiff_t>(bytes / perRow + 16, INT_MAX)), bytes);
+}
+
 void TEditorScreenStrings::LoadFromBytes(std::string_view bytes) {
     TEditorStringList rows;
-    std::unique_ptr<LineFolder> folder;
-    if (wordWrap_ && !FirstViewLoading())
-        folder = std::make_unique<LineFolder>(*wrapOption_, TabWidth(), DelimiterSet());
-    RowBuilder builder(rows, folder.get());
+    ReserveFor(rows, static_cast<std::ptrdiff_t>(bytes.size()));
+    RowBuilder builder(rows, wordWrap_ && !FirstViewLoading() ? &Folder() : nullptr);
     builder.Feed(bytes);
     builder.Finish();
     ReplaceContents(rows);
@@ -380,11 +400,8 @@ void TEditorScreenStrings::LoadFromFile(const std::string& fileName) {
     TEditorStringList rows;
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
-        rows.Reserve(0, info.st_size);
-    std::unique_ptr<LineFolder> folder;
-    if (wordWrap_ && !FirstViewLoading())
-        folder = std::make_unique<LineFolder>(*wrapOption_, TabWidth(), DelimiterSet());
-    RowBuilder builder(rows, folder.get());
+        ReserveFor(rows, info.st_size);
+    RowBuilder builder(rows, wordWrap_ && !FirstViewLoading() ? &Folder() : nullptr);
     std::string buffer(1 << 20, '\0');
     while (!builder.Stopped()) {
         const ssize_t got = ::read(fd, buffer.data(), buffer.size());
@@ -402,21 +419,6 @@ void TEditorScreenStrings::LoadFromFile(const std::string& fileName) {
 }
 
 // ---- positions ---------------------------------------------------------------
-
-int TEditorScreenStrings::RowFromCharIndex(std::ptrdiff_t index) const {
-    int lower = 0;
-    int upper = Count() - 1;
-    if (upper <= 0)
-        return 0;
-    while (lower < upper) {
-        const int middle = lower + (upper - lower + 1) / 2;
-        if (RowCharIndex(middle) <= index)
-            lower = middle;
-        else
-            upper = middle - 1;
-    }
-    return lower;
-}
 
 int TEditorScreenStrings::LineCount() const {
     const int ends = LineEndsBefore(Count());
@@ -477,8 +479,8 @@ void TEditorScreenStrings::FullRefold() {
     // The new rows are built beside the old ones and then swapped in, so a
     // mix of growing and shrinking lines cannot overwrite unread rows.
     TEditorStringList rows;
-    rows.Reserve(Count(), ByteStart(Count()));
-    LineFolder folder(*wrapOption_, TabWidth(), DelimiterSet());
+    ReserveFor(rows, ByteStart(Count()));
+    LineFolder& folder = Folder();
     std::vector<FoldedRow> scratch;
     const RowEndKind lastKind = GetRowEndKind(Count() - 1);
     for (int first = 0; first < Count();) {
@@ -567,7 +569,8 @@ void TEditorScreenStrings::RecomputeStates() {
     if (!pairs)
         return;
     const EditorViewLink* focused = FocusedView();
-    const int last = std::min(Count() - 1, 2 * ScreenRowsAhead() + (focused ? focused->TopRow() : 0));
+    const int last =
+        std::min(Count() - 1, 2 * ScreenRowsAhead() + (focused ? focused->TopRow() : 0));
     int state = kStateOutside;
     for (int row = 0; row <= last; ++row) {
         SetScannerState(row, state);

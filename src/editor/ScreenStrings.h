@@ -4,17 +4,18 @@
 // attached views what changed.
 #pragma once
 
+#include "editor/EditorViewLink.h"
+#include "editor/LineFolder.h"
+#include "editor/PointerStringList.h"
+#include "editor/UndoObj.h"
+#include "editor/WrapOption.h"
+
 #include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "editor/EditorViewLink.h"
-#include "editor/PointerStringList.h"
-#include "editor/UndoObj.h"
-#include "editor/WrapOption.h"
 
 namespace mojiro {
 
@@ -87,13 +88,13 @@ public:
 
     // Positions. A character index counts every row's bytes plus 2 after
     // each line-end row.
-    [[nodiscard]] std::ptrdiff_t RowCharIndex(int row) const {
-        return ByteStart(row) + 2 * static_cast<std::ptrdiff_t>(LineEndsBefore(row));
-    }
+    [[nodiscard]] std::ptrdiff_t RowCharIndex(int row) const { return CharStart(row); }
     [[nodiscard]] std::ptrdiff_t TextLength() const { return RowCharIndex(Count()); }
     // The row holding a character index (the row whose bytes or line break
     // it falls on); the last row for an index at or past the end.
-    [[nodiscard]] int RowFromCharIndex(std::ptrdiff_t index) const;
+    [[nodiscard]] int RowFromCharIndex(std::ptrdiff_t index) const {
+        return RowFromCharStart(index);
+    }
     // Logical lines: the line of a row, the first row of a line, the count.
     [[nodiscard]] int RowToLine(int row) const { return LineEndsBefore(row); }
     [[nodiscard]] int LineToRow(int line) const;
@@ -125,17 +126,27 @@ protected:
     virtual std::unique_ptr<TEditorWrapOption> CreateWrapOption();
 
 private:
-
     void WrapOptionChanged();
     void FullRefold();
     void Unfold();
     void AfterRefold();
     void ReplaceContents(TEditorStringList& rows);
+    void ReserveFor(TEditorStringList& rows, std::ptrdiff_t bytes) const;
     [[nodiscard]] bool FirstViewLoading() const;
     [[nodiscard]] int ScreenRowsAhead() const;
     [[nodiscard]] int TabWidth() const;
     [[nodiscard]] const Delimiters& DelimiterSet() const;
     [[nodiscard]] const TEditorViewInfo* ScanView() const;
+
+    LineFolder& Folder();
+
+    // What the cached folder was made from.
+    struct FolderKey {
+        unsigned generation = 0;
+        int tabWidth = 0;
+        const Delimiters* delimiters = nullptr;
+        bool operator==(const FolderKey&) const = default;
+    };
 
     std::vector<EditorViewLink*> views_;
     ChangeRecord change_;
@@ -144,6 +155,10 @@ private:
     std::unique_ptr<TEditorWrapOption> wrapOption_;
     bool refolding_ = false;
     bool notifyViews_ = true;
+    unsigned wrapOptionGeneration_ = 0;
+    std::unique_ptr<LineFolder> folder_;
+    FolderKey folderKey_;
+    std::vector<FoldedRow> foldScratch_;
 };
 
 } // namespace mojiro

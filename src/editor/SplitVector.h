@@ -6,8 +6,8 @@
 #include <cassert>
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <type_traits>
-#include <vector>
 
 namespace mojiro {
 
@@ -38,14 +38,14 @@ public:
         if (count <= 0)
             return;
         PrepareInsert(pos, count);
-        std::fill_n(body_.data() + part1_, count, value);
+        std::fill_n(body_.get() + part1_, count, value);
         Advance(count);
     }
     void InsertFromArray(std::ptrdiff_t pos, const T* values, std::ptrdiff_t count) {
         if (count <= 0)
             return;
         PrepareInsert(pos, count);
-        std::memmove(body_.data() + part1_, values, static_cast<std::size_t>(count) * sizeof(T));
+        std::memmove(body_.get() + part1_, values, static_cast<std::size_t>(count) * sizeof(T));
         Advance(count);
     }
     void Delete(std::ptrdiff_t pos) { DeleteRange(pos, 1); }
@@ -62,9 +62,8 @@ public:
         length_ -= count;
     }
     void DeleteAll() {
-        body_.clear();
-        body_.shrink_to_fit();
-        length_ = part1_ = gap_ = 0;
+        body_.reset();
+        capacity_ = length_ = part1_ = gap_ = 0;
     }
     // Makes room for `count` more elements without further reallocation.
     void Reserve(std::ptrdiff_t count) {
@@ -78,26 +77,28 @@ public:
         assert(pos >= 0 && count >= 0 && pos + count <= length_);
         if (pos < part1_ && pos + count > part1_)
             GapTo(pos);
-        if (body_.empty())
+        if (!body_)
             return nullptr;
-        return pos < part1_ ? body_.data() + pos : body_.data() + pos + gap_;
+        return pos < part1_ ? body_.get() + pos : body_.get() + pos + gap_;
     }
     void CopyTo(std::ptrdiff_t pos, std::ptrdiff_t count, T* out) const {
         const std::ptrdiff_t first = std::clamp<std::ptrdiff_t>(part1_ - pos, 0, count);
         if (first > 0)
-            std::memcpy(out, body_.data() + pos, static_cast<std::size_t>(first) * sizeof(T));
+            std::memcpy(out, body_.get() + pos, static_cast<std::size_t>(first) * sizeof(T));
         if (count > first)
-            std::memcpy(out + first, body_.data() + pos + first + gap_,
+            std::memcpy(out + first, body_.get() + pos + first + gap_,
                         static_cast<std::size_t>(count - first) * sizeof(T));
     }
     // Bytes held, for memory accounting.
-    [[nodiscard]] std::size_t Capacity() const { return body_.capacity() * sizeof(T); }
+    [[nodiscard]] std::size_t Capacity() const {
+        return static_cast<std::size_t>(capacity_) * sizeof(T);
+    }
 
 private:
     void GapTo(std::ptrdiff_t pos) {
         if (pos == part1_)
             return;
-        T* data = body_.data();
+        T* data = body_.get();
         if (pos < part1_) {
             std::memmove(data + pos + gap_, data + pos,
                          static_cast<std::size_t>(part1_ - pos) * sizeof(T));
@@ -109,11 +110,15 @@ private:
     }
     void Grow(std::ptrdiff_t extra) {
         // Grow by at least half the current size so that appending stays
-        // amortised O(1).
-        const std::ptrdiff_t oldSize = static_cast<std::ptrdiff_t>(body_.size());
-        const std::ptrdiff_t add = std::max<std::ptrdiff_t>({extra, oldSize / 2, 16});
+        // amortised O(1). The new block is not zero-filled: every element is
+        // written before it is read, and filling 100 MB costs more than folding it.
+        const std::ptrdiff_t add = std::max<std::ptrdiff_t>({extra, capacity_ / 2, 16});
         GapTo(length_);
-        body_.resize(static_cast<std::size_t>(oldSize + add));
+        auto grown = std::make_unique_for_overwrite<T[]>(static_cast<std::size_t>(capacity_ + add));
+        if (length_ > 0)
+            std::memcpy(grown.get(), body_.get(), static_cast<std::size_t>(length_) * sizeof(T));
+        body_ = std::move(grown);
+        capacity_ += add;
         gap_ += add;
     }
     void PrepareInsert(std::ptrdiff_t pos, std::ptrdiff_t count) {
@@ -128,10 +133,11 @@ private:
         length_ += count;
     }
 
-    std::vector<T> body_;
-    std::ptrdiff_t length_ = 0; // elements held
-    std::ptrdiff_t part1_ = 0;  // elements before the gap
-    std::ptrdiff_t gap_ = 0;    // size of the gap
+    std::unique_ptr<T[]> body_;
+    std::ptrdiff_t capacity_ = 0; // elements the block can hold
+    std::ptrdiff_t length_ = 0;   // elements held
+    std::ptrdiff_t part1_ = 0;    // elements before the gap
+    std::ptrdiff_t gap_ = 0;      // size of the gap
 };
 
 } // namespace mojiro

@@ -45,8 +45,12 @@ void TEditorUndoObj::ClearUndo() {
     redoList_.clear();
 }
 
-void TEditorUndoObj::Undo() { Replay(undoList_, true); }
-void TEditorUndoObj::Redo() { Replay(redoList_, false); }
+void TEditorUndoObj::Undo() {
+    Replay(undoList_, true);
+}
+void TEditorUndoObj::Redo() {
+    Replay(redoList_, false);
+}
 
 void TEditorUndoObj::Replay(TUndoDataList& list, bool isUndo) {
     if (list.empty())

@@ -3,11 +3,11 @@
 // kind of the last of them, and how many rows it put in their place.
 #pragma once
 
+#include "editor/EditorTypes.h"
+
 #include <deque>
 #include <memory>
 #include <string>
-
-#include "editor/EditorTypes.h"
 
 namespace mojiro {
 

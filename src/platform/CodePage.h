@@ -12,7 +12,9 @@ namespace mojiro {
 constexpr bool IsLeadByte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
-constexpr bool IsLeadByte(char b) { return IsLeadByte(static_cast<unsigned char>(b)); }
+constexpr bool IsLeadByte(char b) {
+    return IsLeadByte(static_cast<unsigned char>(b));
+}
 
 // Length in bytes of the character starting at text[i]: 2 for a lead byte
 // (even at the end of the text, where only one byte remains), else 1.

@@ -1,10 +1,10 @@
 // A stand-in for the editor control: records what the row list asks of it.
 #pragma once
 
-#include <vector>
-
 #include "editor/EditorViewInfo.h"
 #include "editor/EditorViewLink.h"
+
+#include <vector>
 
 namespace mojiro {
 class TEditorScreenStrings;

@@ -1,8 +1,8 @@
 // The logical-line facade `Lines` over the row list.
-#include <gtest/gtest.h>
-
 #include "editor/EditorStrings.h"
 #include "editor/FakeView.h"
+
+#include <gtest/gtest.h>
 
 namespace mojiro {
 namespace {

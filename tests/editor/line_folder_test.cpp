@@ -1,8 +1,8 @@
 // Folding one logical line under the line-breaking rules, at a width of 80.
-#include <gtest/gtest.h>
-
 #include "editor/LineFolder.h"
 #include "editor/WrapOption.h"
+
+#include <gtest/gtest.h>
 
 namespace mojiro {
 namespace {
@@ -132,7 +132,8 @@ TEST(LineFolder, LoneLeadByteAtTheEndIsOneWholeCharacter) {
 }
 
 TEST(KinsokuSet, AnswersAsContainsChar) {
-    const std::string set = "!\x81\x41\x81\x42" "a\x82"; // ! 、 。 a and a lone lead byte
+    const std::string set = "!\x81\x41\x81\x42"
+                            "a\x82"; // ! 、 。 a and a lone lead byte
     const KinsokuSet compiled(set);
     for (const std::string ch : {"!", "a", "b", "\x81\x41", "\x81\x43", "\x81", "\x82", "\x82\xa0"})
         EXPECT_EQ(compiled.Contains(ch), ContainsChar(ch, set)) << ch;

@@ -1,10 +1,10 @@
 // ReplaceRows, undo and redo, change notification and option changes of the
 // row list, as a view attached to it sees them.
-#include <gtest/gtest.h>
-
 #include "editor/EditorBrackets.h"
 #include "editor/FakeView.h"
 #include "editor/ScreenStrings.h"
+
+#include <gtest/gtest.h>
 
 namespace mojiro {
 namespace {
@@ -228,7 +228,8 @@ protected:
 };
 
 TEST_F(ScannerStates, RowsInsideAnOpenPairStartInsideIt) {
-    rows.LoadFromBytes("a\x81\x75" "b\r\nc\r\nd\x81\x76\r\ne\r\n");
+    rows.LoadFromBytes("a\x81\x75"
+                       "b\r\nc\r\nd\x81\x76\r\ne\r\n");
     EXPECT_EQ(rows.ScannerState(0), kStateOutside);
     EXPECT_EQ(rows.ScannerState(1), 0);
     EXPECT_EQ(rows.ScannerState(2), 0);
@@ -236,9 +237,12 @@ TEST_F(ScannerStates, RowsInsideAnOpenPairStartInsideIt) {
 }
 
 TEST_F(ScannerStates, ClosingThePairEarlierResetsAndRepaintsTheRowsAfter) {
-    rows.LoadFromBytes("a\x81\x75" "b\r\nc\r\nd\x81\x76\r\ne\r\n");
+    rows.LoadFromBytes("a\x81\x75"
+                       "b\r\nc\r\nd\x81\x76\r\ne\r\n");
     view.repainted.clear();
-    rows.ReplaceRows(0, 1, "a\x81\x75" "b\x81\x76\r\n");
+    rows.ReplaceRows(0, 1,
+                     "a\x81\x75"
+                     "b\x81\x76\r\n");
     EXPECT_EQ(rows.ScannerState(1), kStateOutside);
     EXPECT_EQ(rows.ScannerState(2), kStateOutside);
     EXPECT_EQ(view.repainted, (std::vector<int>{0, 1, 2}));

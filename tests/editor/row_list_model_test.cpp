@@ -1,14 +1,13 @@
 // Randomised model tests: long random sequences of ReplaceRows under varied
 // wrap options must keep the row list equal to a fresh fold of its own text,
 // keep the text equal to a plain string model, and undo and redo exactly.
-#include <gtest/gtest.h>
-
-#include <random>
-
 #include "editor/EditorBrackets.h"
 #include "editor/FakeView.h"
 #include "editor/LineSplitter.h"
 #include "editor/ScreenStrings.h"
+
+#include <gtest/gtest.h>
+#include <random>
 
 namespace mojiro {
 namespace {
@@ -16,22 +15,36 @@ namespace {
 // Pieces of article text: double-byte characters, half-width kana, tabs,
 // punctuation of the three kinsoku sets, brackets, words and line breaks.
 const std::vector<std::string> kPieces = {
-    "\x8a\xbf",             // 漢
-    "\x8e\x9a",             // 字
-    "\x82\xa0",             // あ
-    "\x83\x41",             // ア
-    "\x81\x5b",             // ー
-    "\xb1",                 // ｱ (half-width)
-    "\xa4",                 // ､ (half-width)
-    "\x81\x41",             // 、
-    "\x81\x42",             // 。
-    "\x81\x75",             // 「
-    "\x81\x76",             // 」
-    "\x81\x69",             // （
-    "\x81\x6a",             // ）
-    "\x81\x40",             // full-width space
-    "abc",    "word",   "Tokyo",  "2026", "x",  " ", ",", ".", "(", ")", "!", "\t",
-    "\r\n",   "\r\n",   "\n",     "\r",
+    "\x8a\xbf", // 漢
+    "\x8e\x9a", // 字
+    "\x82\xa0", // あ
+    "\x83\x41", // ア
+    "\x81\x5b", // ー
+    "\xb1",     // ｱ (half-width)
+    "\xa4",     // ､ (half-width)
+    "\x81\x41", // 、
+    "\x81\x42", // 。
+    "\x81\x75", // 「
+    "\x81\x76", // 」
+    "\x81\x69", // （
+    "\x81\x6a", // ）
+    "\x81\x40", // full-width space
+    "abc",
+    "word",
+    "Tokyo",
+    "2026",
+    "x",
+    " ",
+    ",",
+    ".",
+    "(",
+    ")",
+    "!",
+    "\t",
+    "\r\n",
+    "\r\n",
+    "\n",
+    "\r",
     "longlonglonglonglongword",
     "\x82\xa0\x82\xa2\x82\xa4\x82\xa6\x82\xa8\x82\xa9\x82\xab\x82\xad", // あいうえおかきく
 };
@@ -70,8 +83,8 @@ Options RandomOptions(std::mt19937& rng) {
     const int widths[] = {20, 21, 23, 24, 30, 40};
     const int tabs[] = {2, 4, 8};
     std::bernoulli_distribution coin(0.5);
-    return {widths[rng() % 6], coin(rng), coin(rng), coin(rng), coin(rng), coin(rng),
-            tabs[rng() % 3],   coin(rng)};
+    return {widths[rng() % 6], coin(rng), coin(rng),       coin(rng),
+            coin(rng),         coin(rng), tabs[rng() % 3], coin(rng)};
 }
 
 class ModelDocument {

@@ -1,12 +1,11 @@
 // Reading files into the row list and writing the text back.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-
 #include "editor/FakeView.h"
 #include "editor/LineSplitter.h"
 #include "editor/ScreenStrings.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
 
 namespace mojiro {
 namespace {
@@ -70,7 +69,8 @@ TEST_F(TextFile, LineBreakAcrossTheReadBufferBoundaryIsOneBreak) {
 }
 
 TEST(LineSplitter, ResultDoesNotDependOnWhereThePiecesAreCut) {
-    const std::string text = "a\r\nb\rc\n\r\n\n\rd\x1a" "e";
+    const std::string text = "a\r\nb\rc\n\r\n\n\rd\x1a"
+                             "e";
     auto split = [](const std::vector<std::string_view>& pieces) {
         std::vector<std::string> lines;
         LineSplitter splitter(true);

@@ -1,12 +1,12 @@
 // Fuzzes loading, folding and editing: the input is a file's bytes followed by
 // an edit script. After every edit the text must equal a plain string model,
 // and undoing every edit must give back the loaded text.
+#include "editor/ScreenStrings.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-#include "editor/ScreenStrings.h"
 
 namespace {
 
