@@ -217,4 +217,17 @@ int LineFolder::CountRows(std::string_view line) {
     return count;
 }
 
+void AppendLine(TEditorStringList& list, std::string_view line, LineFolder* folder,
+                std::vector<FoldedRow>& scratch) {
+    if (folder == nullptr) {
+        list.AppendRow(line, static_cast<std::uint32_t>(RowEndKind::LineEnd));
+        return;
+    }
+    scratch.clear();
+    folder->Fold(line, scratch);
+    for (const FoldedRow& row : scratch)
+        list.AppendRow(line.substr(row.from, row.to - row.from),
+                       static_cast<std::uint32_t>(row.kind));
+}
+
 } // namespace mojiro

@@ -4,6 +4,7 @@
 
 #include "editor/ColumnClasses.h"
 #include "editor/EditorTypes.h"
+#include "editor/PointerStringList.h"
 
 #include <bitset>
 #include <string>
@@ -61,5 +62,10 @@ private:
     const Delimiters& delimiters_;
     std::string classes_; // reused between lines
 };
+
+// Appends the rows of one logical line to `list`: one line-end row when
+// `folder` is absent (folding off), else the folded rows.
+void AppendLine(TEditorStringList& list, std::string_view line, LineFolder* folder,
+                std::vector<FoldedRow>& scratch);
 
 } // namespace mojiro

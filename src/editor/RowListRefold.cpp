@@ -1,0 +1,96 @@
+// Folding the whole document anew, or unfolding it, after a change of
+// WordWrap or of the wrap options.
+#include "editor/ScreenStrings.h"
+
+namespace mojiro {
+
+void TEditorScreenStrings::SetWordWrap(bool value) {
+    if (value == wordWrap_)
+        return;
+    wordWrap_ = value;
+    if (FirstViewLoading())
+        return;
+    undoObj_->ClearUndo();
+    if (wordWrap_)
+        FullRefold();
+    else
+        Unfold();
+    AfterRefold();
+}
+
+void TEditorScreenStrings::WrapOptionChanged() {
+    if (FirstViewLoading() || !wordWrap_)
+        return;
+    undoObj_->ClearUndo();
+    refolding_ = true;
+    struct ResetFlag {
+        bool& flag;
+        ~ResetFlag() { flag = false; }
+    } reset{refolding_};
+    FullRefold();
+    AfterRefold();
+}
+
+void TEditorScreenStrings::AfterRefold() {
+    RecomputeStates();
+    for (EditorViewLink* view : views_)
+        view->RowListRefolded();
+}
+
+void TEditorScreenStrings::FullRefold() {
+    if (Count() == 0 || FirstViewLoading())
+        return;
+    for (EditorViewLink* view : views_)
+        view->CleanSelection();
+    // The new rows are built beside the old ones and then swapped in, so a
+    // mix of growing and shrinking lines cannot overwrite unread rows.
+    TEditorStringList rows;
+    ReserveFor(rows, ByteStart(Count()));
+    LineFolder& folder = Folder();
+    std::vector<FoldedRow> scratch;
+    const RowEndKind lastKind = GetRowEndKind(Count() - 1);
+    for (int first = 0; first < Count();) {
+        int last = first;
+        while (last < Count() - 1 && GetRowEndKind(last) == RowEndKind::Wrapped)
+            ++last;
+        AppendLine(rows, Span(first, last + 1), &folder, scratch);
+        first = last + 1;
+    }
+    rows.SetRowEndKind(rows.Count() - 1, lastKind);
+    notifyViews_ = false;
+    struct Restore {
+        bool& flag;
+        ~Restore() { flag = true; }
+    } restore{notifyViews_};
+    UpdateBlock block(*this);
+    SwapContents(rows);
+}
+
+void TEditorScreenStrings::Unfold() {
+    if (Count() == 0)
+        return;
+    for (EditorViewLink* view : views_)
+        view->CleanSelection();
+    TEditorStringList rows;
+    rows.Reserve(Count(), ByteStart(Count()));
+    RowEndKind lastKind = GetRowEndKind(Count() - 1);
+    if (lastKind == RowEndKind::Wrapped)
+        lastKind = RowEndKind::OpenLast;
+    for (int first = 0; first < Count();) {
+        int last = first;
+        while (last < Count() - 1 && GetRowEndKind(last) == RowEndKind::Wrapped)
+            ++last;
+        rows.AppendRow(Span(first, last + 1), static_cast<std::uint32_t>(RowEndKind::LineEnd));
+        first = last + 1;
+    }
+    rows.SetRowEndKind(rows.Count() - 1, lastKind);
+    notifyViews_ = false;
+    struct Restore {
+        bool& flag;
+        ~Restore() { flag = true; }
+    } restore{notifyViews_};
+    UpdateBlock block(*this);
+    SwapContents(rows);
+}
+
+} // namespace mojiro
