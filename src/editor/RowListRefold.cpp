@@ -40,50 +40,33 @@ void TEditorScreenStrings::AfterRefold() {
 void TEditorScreenStrings::FullRefold() {
     if (Count() == 0 || FirstViewLoading())
         return;
+    RebuildLines(&Folder(), GetRowEndKind(Count() - 1));
+}
+
+void TEditorScreenStrings::Unfold() {
+    if (Count() == 0)
+        return;
+    const RowEndKind lastKind = GetRowEndKind(Count() - 1);
+    RebuildLines(nullptr, lastKind == RowEndKind::Wrapped ? RowEndKind::OpenLast : lastKind);
+}
+
+void TEditorScreenStrings::RebuildLines(LineFolder* folder, RowEndKind lastKind) {
     for (EditorViewLink* view : views_)
         view->CleanSelection();
     // The new rows are built beside the old ones and then swapped in, so a
     // mix of growing and shrinking lines cannot overwrite unread rows.
     TEditorStringList rows;
     ReserveFor(rows, ByteStart(Count()));
-    LineFolder& folder = Folder();
     std::vector<FoldedRow> scratch;
-    const RowEndKind lastKind = GetRowEndKind(Count() - 1);
     for (int first = 0; first < Count();) {
         int last = first;
         while (last < Count() - 1 && GetRowEndKind(last) == RowEndKind::Wrapped)
             ++last;
-        AppendLine(rows, Span(first, last + 1), &folder, scratch);
+        AppendLine(rows, Span(first, last + 1), folder, scratch);
         first = last + 1;
     }
     rows.SetRowEndKind(rows.Count() - 1, lastKind);
-    notifyViews_ = false;
-    struct Restore {
-        bool& flag;
-        ~Restore() { flag = true; }
-    } restore{notifyViews_};
-    UpdateBlock block(*this);
-    SwapContents(rows);
-}
-
-void TEditorScreenStrings::Unfold() {
-    if (Count() == 0)
-        return;
-    for (EditorViewLink* view : views_)
-        view->CleanSelection();
-    TEditorStringList rows;
-    rows.Reserve(Count(), ByteStart(Count()));
-    RowEndKind lastKind = GetRowEndKind(Count() - 1);
-    if (lastKind == RowEndKind::Wrapped)
-        lastKind = RowEndKind::OpenLast;
-    for (int first = 0; first < Count();) {
-        int last = first;
-        while (last < Count() - 1 && GetRowEndKind(last) == RowEndKind::Wrapped)
-            ++last;
-        rows.AppendRow(Span(first, last + 1), static_cast<std::uint32_t>(RowEndKind::LineEnd));
-        first = last + 1;
-    }
-    rows.SetRowEndKind(rows.Count() - 1, lastKind);
+    // No view hears of the swap; the caller tells them all to start afresh.
     notifyViews_ = false;
     struct Restore {
         bool& flag;

@@ -129,6 +129,8 @@ private:
     void WrapOptionChanged();
     void FullRefold();
     void Unfold();
+    // Rebuilds every logical line: folded by `folder`, or one row each.
+    void RebuildLines(LineFolder* folder, RowEndKind lastKind);
     void AfterRefold();
     void ReplaceContents(TEditorStringList& rows);
     void ReserveFor(TEditorStringList& rows, std::ptrdiff_t bytes) const;
