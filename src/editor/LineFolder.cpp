@@ -208,6 +208,15 @@ void LineFolder::Fold(std::string_view line, std::vector<FoldedRow>& rows) {
     });
 }
 
+void LineFolder::FoldInto(std::string_view line, TEditorStringList& list) {
+    Run(line, [&list, line](std::size_t from, std::size_t to, RowEndKind kind) {
+        if (kind == RowEndKind::None)
+            list.SetRowEndKind(list.Count() - 1, RowEndKind::LineEnd);
+        else
+            list.AppendRow(line.substr(from, to - from), static_cast<std::uint32_t>(kind));
+    });
+}
+
 int LineFolder::CountRows(std::string_view line) {
     int count = 0;
     Run(line, [&count](std::size_t, std::size_t, RowEndKind kind) {
@@ -217,17 +226,12 @@ int LineFolder::CountRows(std::string_view line) {
     return count;
 }
 
-void AppendLine(TEditorStringList& list, std::string_view line, LineFolder* folder,
-                std::vector<FoldedRow>& scratch) {
+void AppendLine(TEditorStringList& list, std::string_view line, LineFolder* folder) {
     if (folder == nullptr) {
         list.AppendRow(line, static_cast<std::uint32_t>(RowEndKind::LineEnd));
         return;
     }
-    scratch.clear();
-    folder->Fold(line, scratch);
-    for (const FoldedRow& row : scratch)
-        list.AppendRow(line.substr(row.from, row.to - row.from),
-                       static_cast<std::uint32_t>(row.kind));
+    folder->FoldInto(line, list);
 }
 
 } // namespace mojiro

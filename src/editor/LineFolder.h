@@ -44,6 +44,8 @@ public:
 
     // The rows of `line` (a line without its break), appended to `rows`.
     void Fold(std::string_view line, std::vector<FoldedRow>& rows);
+    // The rows of `line` appended to `list` straight away.
+    void FoldInto(std::string_view line, TEditorStringList& list);
     [[nodiscard]] int CountRows(std::string_view line);
     [[nodiscard]] int WrapByte() const { return wrapByte_; }
 
@@ -65,7 +67,6 @@ private:
 
 // Appends the rows of one logical line to `list`: one line-end row when
 // `folder` is absent (folding off), else the folded rows.
-void AppendLine(TEditorStringList& list, std::string_view line, LineFolder* folder,
-                std::vector<FoldedRow>& scratch);
+void AppendLine(TEditorStringList& list, std::string_view line, LineFolder* folder);
 
 } // namespace mojiro

@@ -57,12 +57,11 @@ void TEditorScreenStrings::RebuildLines(LineFolder* folder, RowEndKind lastKind)
     // mix of growing and shrinking lines cannot overwrite unread rows.
     TEditorStringList rows;
     ReserveFor(rows, ByteStart(Count()));
-    std::vector<FoldedRow> scratch;
     for (int first = 0; first < Count();) {
         int last = first;
         while (last < Count() - 1 && GetRowEndKind(last) == RowEndKind::Wrapped)
             ++last;
-        AppendLine(rows, Span(first, last + 1), folder, scratch);
+        AppendLine(rows, Span(first, last + 1), folder);
         first = last + 1;
     }
     rows.SetRowEndKind(rows.Count() - 1, lastKind);

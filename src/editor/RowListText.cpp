@@ -46,10 +46,9 @@ void TEditorScreenStrings::SetText(std::string_view text) {
     // Every line, the last included, becomes a line-end row.
     TEditorStringList rows;
     ReserveFor(rows, static_cast<std::ptrdiff_t>(text.size()));
-    std::vector<FoldedRow> scratch;
     LineFolder* folder = wordWrap_ && !FirstViewLoading() ? &Folder() : nullptr;
     LineSplitter splitter(false);
-    auto onLine = [&](std::string_view line, bool) { AppendLine(rows, line, folder, scratch); };
+    auto onLine = [&](std::string_view line, bool) { AppendLine(rows, line, folder); };
     splitter.Feed(text, onLine);
     splitter.Finish(onLine);
     ReplaceContents(rows);
@@ -65,13 +64,13 @@ public:
 
     void Feed(std::string_view piece) {
         splitter_.Feed(piece, [this](std::string_view line, bool) {
-            AppendLine(rows_, line, folder_, scratch_);
+            AppendLine(rows_, line, folder_);
         });
     }
     void Finish() {
         bool open = false;
         splitter_.Finish([this, &open](std::string_view line, bool) {
-            AppendLine(rows_, line, folder_, scratch_);
+            AppendLine(rows_, line, folder_);
             open = true;
         });
         // A last line without a line break ends with an open last row.
@@ -84,7 +83,6 @@ private:
     TEditorStringList& rows_;
     LineFolder* folder_;
     LineSplitter splitter_;
-    std::vector<FoldedRow> scratch_;
 };
 
 std::string ErrorText(int error) {

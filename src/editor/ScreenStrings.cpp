@@ -163,10 +163,9 @@ LineFolder& TEditorScreenStrings::Folder() {
 void TEditorScreenStrings::FoldText(std::string_view text, TEditorStringList& list) {
     list.BeginUpdate();
     list.Clear();
-    std::vector<FoldedRow>& scratch = foldScratch_;
     LineFolder* folder = wordWrap_ ? &Folder() : nullptr;
     LineSplitter splitter(false);
-    auto onLine = [&](std::string_view line, bool) { AppendLine(list, line, folder, scratch); };
+    auto onLine = [&](std::string_view line, bool) { AppendLine(list, line, folder); };
     splitter.Feed(text, onLine);
     splitter.Finish(onLine);
     if (list.Count() == 0)

@@ -160,7 +160,6 @@ private:
     unsigned wrapOptionGeneration_ = 0;
     std::unique_ptr<LineFolder> folder_;
     FolderKey folderKey_;
-    std::vector<FoldedRow> foldScratch_;
 };
 
 } // namespace mojiro
