@@ -217,6 +217,35 @@ void TCustomEditor::DeleteSelection() {
         SetCol(sel.startCol);
 }
 
+namespace {
+
+// A row's text with s put in at byte offset o; a free caret beyond the text
+// is filled with spaces first.
+std::string RowWithInsertion(const std::string& t, std::ptrdiff_t o, const std::string& s) {
+    const auto length = static_cast<std::ptrdiff_t>(t.size());
+    if (o > length)
+        return t + Spaces(o - length) + s;
+    std::string text = t;
+    text.insert(static_cast<std::size_t>(o), s);
+    return text;
+}
+
+// Completes an edit at the caret that replaces rows Row..lastRow: the last
+// row's line break, the rows to replace and the caret's place after the
+// inserted bytes, counted from `firstRow`.
+void FinishCaretEdit(const TCustomEditor& e, RowEdit& edit, int lastRow, std::size_t inserted,
+                     int firstRow) {
+    if (lastRow < e.RowCount() && e.GetRowEndKind(lastRow) == RowEndKind::LineEnd)
+        edit.text.append(kCrLf);
+    edit.startRow = e.Row();
+    edit.count = RowsToReplace(e.Row(), lastRow, e.RowCount());
+    edit.firstRow = firstRow;
+    edit.caretIndex =
+        e.RowColToCharIndex(firstRow, e.Row(), e.Col()) + static_cast<std::ptrdiff_t>(inserted);
+}
+
+} // namespace
+
 void TCustomEditor::InsertText(std::string_view typed) {
     if (typed.empty())
         return;
@@ -231,10 +260,9 @@ void TCustomEditor::InsertText(std::string_view typed) {
         const auto length = static_cast<std::ptrdiff_t>(t.size());
         const std::ptrdiff_t o = ColToOffset(row_, col_);
         int lastRow = row_;
-        if (o > length) {
-            // A free caret beyond the text: the gap is filled with spaces.
-            edit.text = t + Spaces(o - length) + s;
-        } else if (overwrite_) {
+        if (o > length || !overwrite_) {
+            edit.text = RowWithInsertion(t, o, s);
+        } else {
             // s covers as many display columns as it has bytes; on a wrapped
             // row the span runs on into the following rows of the line.
             std::string rest;
@@ -264,17 +292,8 @@ void TCustomEditor::InsertText(std::string_view typed) {
                 lastRow = ++r;
             }
             edit.text = t.substr(0, static_cast<std::size_t>(o)) + s + rest;
-        } else {
-            edit.text = t;
-            edit.text.insert(static_cast<std::size_t>(o), s);
         }
-        if (lastRow < RowCount() && GetRowEndKind(lastRow) == RowEndKind::LineEnd)
-            edit.text.append(kCrLf);
-        edit.startRow = row_;
-        edit.count = RowsToReplace(row_, lastRow, RowCount());
-        edit.firstRow = CaretTargetFirstRow(row_);
-        edit.caretIndex =
-            RowColToCharIndex(edit.firstRow, row_, col_) + static_cast<std::ptrdiff_t>(s.size());
+        FinishCaretEdit(*this, edit, lastRow, s.size(), CaretTargetFirstRow(row_));
     }
     if (selected)
         CleanSelection();
@@ -297,23 +316,8 @@ void TCustomEditor::SetSelTextBuf(std::string_view given) {
             return;
     } else {
         // Overwrite mode does not apply to pasted text.
-        const std::string t = RowString(row_);
-        const auto length = static_cast<std::ptrdiff_t>(t.size());
-        const std::ptrdiff_t o = ColToOffset(row_, col_);
-        if (o > length)
-            edit.text = t + Spaces(o - length);
-        else
-            edit.text = t.substr(0, static_cast<std::size_t>(o));
-        edit.text += s;
-        if (o < length)
-            edit.text.append(t, static_cast<std::size_t>(o));
-        if (row_ < RowCount() && GetRowEndKind(row_) == RowEndKind::LineEnd)
-            edit.text.append(kCrLf);
-        edit.startRow = row_;
-        edit.count = RowsToReplace(row_, row_, RowCount());
-        edit.firstRow = CaretTargetFirstRow(row_);
-        edit.caretIndex =
-            RowColToCharIndex(edit.firstRow, row_, col_) + static_cast<std::ptrdiff_t>(s.size());
+        edit.text = RowWithInsertion(RowString(row_), ColToOffset(row_, col_), s);
+        FinishCaretEdit(*this, edit, row_, s.size(), CaretTargetFirstRow(row_));
     }
     const bool severalLines = s.find('\r') != std::string::npos;
     if (severalLines) {
