@@ -2,6 +2,8 @@
 // the row list tells its views.
 #include "editor/CustomEditor.h"
 
+#include "editor/EditorScreen.h"
+
 #include <algorithm>
 
 namespace mojiro {
@@ -182,16 +184,16 @@ int TCustomEditor::MaxCaretRow() const {
 
 void TCustomEditor::RowListChanged() {
     const ChangeRecord& change = rows_->Change();
-    if (change.pending) {
-        const int first = change.firstRow;
-        if (change.oldCount != change.newCount) {
-            // Everything below the change has moved.
-            host_.InvalidateRows(first, std::max(first, topRow_ + pageRows_));
-        } else {
-            const int end =
-                first + change.newCount + std::max(0, change.rescanned - change.newCount);
-            host_.InvalidateRows(first, end < RowCount() ? end - 1 : end);
-        }
+    const ChangeRepaint plan = PlanChangeRepaint(change, RowCount(), pageRows_);
+    if (plan.wholeTextArea) {
+        host_.InvalidateAll();
+    } else {
+        if (plan.firstRow <= plan.lastRow)
+            host_.InvalidateRows(plan.firstRow, plan.lastRow);
+        if (plan.scrollRows != 0)
+            ScrollRowsBelow(plan.scrollFrom, plan.scrollRows);
+        if (plan.tailRow >= 0)
+            host_.InvalidateRows(plan.tailRow, plan.tailRow);
     }
     UpdateScrollInfo();
     if (change.pending) {
@@ -199,6 +201,16 @@ void TCustomEditor::RowListChanged() {
         if (OnChange)
             OnChange(this);
     }
+}
+
+// A host knows only whole rows: everything from the first moved row down is
+// painted again.
+void TCustomEditor::ScrollRowsBelow(int row, int /*rows*/) {
+    host_.InvalidateRows(row, std::max(row, topRow_ + pageRows_));
+}
+
+void TCustomEditor::InvalidateSpan(int row, int /*startCol*/, int /*endCol*/) {
+    host_.InvalidateRows(row, row);
 }
 
 void TCustomEditor::ClampToRowCount() {

@@ -7,6 +7,7 @@
 
 #include "editor/ColumnClasses.h"
 #include "editor/EditorCaret.h"
+#include "editor/EditorFont.h"
 #include "editor/EditorHost.h"
 #include "editor/EditorMargin.h"
 #include "editor/EditorMarks.h"
@@ -306,6 +307,90 @@ public:
     void BeginLoading() { loading_ = true; }
     void EndLoading();
 
+    // ---- font and colour (property set) ----
+    // Descriptions only: the control makes them its drawing font and colours
+    // in FontOrColorChanged. The const accessors serve code that copies the
+    // editor's properties without changing it.
+    [[nodiscard]] const TEditorFont& Font() const;
+    void SetFont(const TEditorFont& font);
+    [[nodiscard]] TColor Color() const;
+    void SetColor(TColor color);
+    [[nodiscard]] const TEditorMarks& Marks() const { return marks_; }
+    [[nodiscard]] const TEditorWrapOption& WrapOption() const { return rows_->WrapOption(); }
+    [[nodiscard]] const ReserveWordList& ReserveWords() const { return reserveWords_; }
+
+    // ---- input -------------------------------------------------------------------
+    // Keys, characters, input-method text, the mouse and the scroll bars as
+    // the window delivers them; x and y are client pixels.
+    // Modifier keys (and the left button) held with a key or mouse message.
+    struct ShiftState {
+        bool shift = false;
+        bool ctrl = false;
+        bool alt = false;
+        bool left = false;
+    };
+    // A scroll bar's request; on the horizontal bar "up" is left and "top" is
+    // the left end.
+    enum class ScrollRequest {
+        LineUp,
+        LineDown,
+        PageUp,
+        PageDown,
+        ThumbPosition,
+        ThumbTrack,
+        Top,
+        Bottom,
+        EndScroll
+    };
+    // Dragging the selection: pressed inside it but not moved yet, or moving.
+    enum class DragState { None, Armed, Dragging };
+    // The mouse cursor last applied, one per Caret.Cursors entry.
+    enum class CursorKind { Default, LeftMargin, InSelection, Drag, DragCopy };
+    // Whether the platform also sends the text of an input-method result as
+    // character messages, which must then be discarded.
+    enum class ImeEcho { CharactersFollow, None };
+
+    // A key pressed (vk: a VK_ code); returns whether the control acted on it.
+    bool KeyDown(int vk, ShiftState shift, bool repeat = false);
+    void KeyUp(int vk, ShiftState shift);
+    // A typed character byte; returns whether it was taken (acted on, or
+    // discarded as an echo of input-method text or during a mouse press).
+    bool KeyPress(unsigned char ch, ShiftState shift);
+    bool KeyPress(unsigned char ch) { return KeyPress(ch, ShiftState{}); }
+    // The text an input method composed (CP932).
+    void ImeResult(std::string_view cp932, ImeEcho echo = ImeEcho::CharactersFollow);
+    // The left button; MouseMove also comes without it.
+    void MouseDown(int x, int y, ShiftState shift);
+    void MouseMove(int x, int y, ShiftState shift);
+    void MouseUp(int x, int y, ShiftState shift);
+    // A double-click; returns false when it is discarded (a drag of the
+    // selection is under way). It ends the press it came with, so that the
+    // host's token selection is not extended by a wobble of the mouse.
+    bool DoubleClick();
+    // The mouse wheel: rows down (negative: up) and columns right.
+    void WheelScroll(int rows, int cols);
+    void VScroll(ScrollRequest request, int pos = 0);
+    void HScroll(ScrollRequest request, int pos = 0);
+    [[nodiscard]] int MaxTopRow() const;
+    [[nodiscard]] DragState GetDragState() const { return dragState_; }
+    [[nodiscard]] bool RowSelecting() const { return rowSel_.active; }
+    [[nodiscard]] CursorKind GetCursorKind() const { return cursorKind_; }
+    [[nodiscard]] int ImeSwallowCount() const { return imeSwallowCount_; }
+    // A drag is armed or running, or the left button is held: characters,
+    // other buttons, double-clicks and the wheel are discarded.
+    [[nodiscard]] bool InputBlocked() const {
+        return dragState_ != DragState::None || leftHeld_;
+    }
+
+protected:
+    // Raises the host's key-press handler, which may replace the character
+    // or consume it (0).
+    virtual void DoKeyPress(unsigned char& ch) { (void)ch; }
+    // Whether a client point lies inside the client area; a drop outside it
+    // only clears the selection.
+    [[nodiscard]] virtual bool InClientArea(int x, int y) const;
+    // ---- end input ----
+
 protected:
     virtual void GetDelimiters(Delimiters& delimiters);
     virtual void DoSelectionChange(bool selected);
@@ -321,6 +406,17 @@ protected:
     }
     [[nodiscard]] int UnderlineHideCount() const { return underlineHideCount_; }
     [[nodiscard]] EditorHost& Host() { return host_; }
+    // The font or the background colour took a new value.
+    virtual void FontOrColorChanged() {}
+
+    // ---- painting ----
+    // Moves the view's rows from `row` down to its bottom by `rows` rows (down
+    // when positive) and repaints the strip this uncovers. Without a window
+    // that can move its pixels, those rows are repainted.
+    virtual void ScrollRowsBelow(int row, int rows);
+    // Repaints display columns startCol..endCol-1 of a row (to the right edge
+    // for kRightEdge); without cell-exact repainting, the whole row.
+    virtual void InvalidateSpan(int row, int startCol, int endCol);
 
 private:
     void AdjustCol(bool rowChanged, int direction);
@@ -403,6 +499,37 @@ private:
     void RefreshView();
     // The top row or column was moved by a clamp rather than by scrolling.
     void TopMovedByClamp(int oldTopRow, int oldTopCol);
+
+    // ---- font and colour (property set) ----
+    TEditorFont font_;
+    TColor color_ = clWindow;
+
+    // ---- input -------------------------------------------------------------------
+    void CancelDrag(bool byEscape);
+    void ApplyCursorKind(CursorKind kind);
+    [[nodiscard]] bool PastDragThreshold(int x, int y) const;
+    [[nodiscard]] bool IsOpenLastRow(int row) const;
+    [[nodiscard]] int LimitSelectionRow(int row) const;
+    void StartRowSelection(int row);
+    void MoveRowSelection(int row);
+    void AnchorAtRowStart(int row);
+    void EndLeftPress();
+
+    int pressX_ = 0;
+    int pressY_ = 0;
+    DragState dragState_ = DragState::None;
+    bool leftHeld_ = false;
+    // Clicking and dragging in the left margin selects whole rows.
+    struct RowSelection {
+        bool active = false;
+        int origin = 0;
+        int current = 0;
+        bool startedOnLast = false; // began on an open last row
+    };
+    RowSelection rowSel_;
+    int imeSwallowCount_ = 0;
+    CursorKind cursorKind_ = CursorKind::Default;
+    // ---- end input ----
 };
 
 } // namespace mojiro

@@ -4,6 +4,7 @@
 // back. Character indexes come from the row list's running sums, so nothing
 // here walks the document from its first row.
 #include "editor/CustomEditor.h"
+#include "editor/EditorScreen.h"
 
 #include <algorithm>
 
@@ -341,21 +342,13 @@ void TCustomEditor::UpdateSelection() {
 void TCustomEditor::RepaintSelectionChange(const DisplaySelection& before) {
     if (!host_.HasWindow())
         return;
-    const DisplaySelection& now = displaySel_;
-    const bool startMoved = before.startRow != now.startRow || before.startCol != now.startCol;
-    const bool endMoved = before.endRow != now.endRow || before.endCol != now.endCol;
-    if (selectionMode_ == TEditorSelectionMode::smBox &&
-        (before.startCol != now.startCol || before.endCol != now.endCol)) {
-        // A moved edge changes a span on every row of the box.
-        InvalidateVisible(host_, topRow_, pageRows_, std::min(before.startRow, now.startRow),
-                          std::max(before.endRow, now.endRow));
-        return;
-    }
-    // Only the rows between an old and a new end changed.
-    if (startMoved)
-        InvalidateVisible(host_, topRow_, pageRows_, before.startRow, now.startRow);
-    if (endMoved)
-        InvalidateVisible(host_, topRow_, pageRows_, before.endRow, now.endRow);
+    // Only the cells whose highlight changed; the partly shown row at the
+    // bottom counts as shown.
+    const std::vector<CellSpan> spans =
+        SelectionRepaintSpans(before, displaySel_, selectionMode_ == TEditorSelectionMode::smBox,
+                              topRow_, topRow_ + pageRows_);
+    for (const CellSpan& span : spans)
+        InvalidateSpan(span.row, span.startCol, span.endCol);
 }
 
 void TCustomEditor::CleanSelection() {

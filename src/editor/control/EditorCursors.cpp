@@ -1,25 +1,17 @@
 #include "editor/control/EditorCursors.h"
 
-#include <QPainter>
 #include <QPixmap>
-#include <QPolygon>
 
 namespace mojiro {
 
 namespace {
 
-// The left-margin cursor: the arrow mirrored, pointing up and to the right,
-// so that it reads as "this whole row".
-QCursor RightArrowCursor() {
-    QPixmap pixmap(16, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    const QPolygon arrow{{15, 0}, {15, 16}, {11, 12}, {8, 19}, {6, 18}, {9, 11}, {4, 11}};
-    painter.setPen(Qt::white);
-    painter.setBrush(Qt::black);
-    painter.drawPolygon(arrow);
-    painter.end();
-    return QCursor(pixmap, 15, 0);
+// The program's own cursors, from its resources, with their hot spots.
+QCursor ResourceCursor(const char* name, int hotX, int hotY) {
+    const QPixmap image(QStringLiteral(":/mojiro/cursors/%1.xpm").arg(QLatin1String(name)));
+    if (image.isNull())
+        return QCursor(Qt::ArrowCursor);
+    return QCursor(image, hotX, hotY);
 }
 
 } // namespace
@@ -30,10 +22,11 @@ QCursor CursorFor(TCursor cursor) {
         return QCursor(Qt::IBeamCursor);
     case crDrag:
         return QCursor(Qt::DragMoveCursor);
-    case crDragSelCopy:
-        return QCursor(Qt::DragCopyCursor);
     case crRightArrow:
-        return RightArrowCursor();
+        // The arrow mirrored, pointing up and to the right: "this whole row".
+        return ResourceCursor("RightArrow", 11, 0);
+    case crDragSelCopy:
+        return ResourceCursor("DragSelCopy", 0, 0);
     default:
         return QCursor(Qt::ArrowCursor);
     }

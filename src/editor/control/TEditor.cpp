@@ -2,6 +2,7 @@
 
 #include "editor/control/ClipboardMime.h"
 #include "editor/control/EditorCursors.h"
+#include "editor/control/EditorPainter.h"
 #include "editor/control/FontSubstitutes.h"
 #include "platform/CodePage.h"
 #include "platform/Cp932Codec.h"
@@ -29,9 +30,6 @@ int LastThumbPosition(int rangeMax, int page) {
     return std::max(0, rangeMax - std::max(page - 1, 0));
 }
 
-// What the codec puts in place of a byte that is no character.
-constexpr QChar kPlaceholder(0xFFFD);
-
 Qt::ScrollBarPolicy PolicyFor(bool shown) {
     return shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
 }
@@ -52,6 +50,7 @@ TEditor::TEditor(QWidget* parent)
     });
     InitFontMetrics();
     ScrollInfoChanged();
+    InitInput();
 }
 
 TEditor::~TEditor() {
@@ -62,62 +61,12 @@ TEditor::~TEditor() {
 
 void TEditor::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    painter.fillRect(event->rect(), palette().base());
-    if (RowHeight() > 0 && CharWidth() > 0) {
-        const QRect textArea(Margin().Left(), Margin().Top(), viewport()->width(),
-                             viewport()->height());
-        painter.save();
-        painter.setClipRect(textArea.intersected(event->rect()));
-        painter.setFont(font());
-        painter.setPen(palette().text().color());
-        const int firstRow =
-            TopRow() + std::max(0, (event->rect().top() - Margin().Top()) / RowHeight());
-        const int lastRow = std::min(
-            RowCount() - 1, TopRow() + (event->rect().bottom() - Margin().Top()) / RowHeight());
-        for (int row = firstRow; row <= lastRow; ++row)
-            DrawRowText(painter, row, Margin().Top() + (row - TopRow()) * RowHeight());
-        painter.restore();
-    }
+    Painter().Paint(painter, event->region());
     if (CaretVisible() && blinkOn_) {
         // Inverting keeps a block caret's character readable, as a system
         // caret does.
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.fillRect(CaretRect(), Qt::white);
-    }
-}
-
-// Every character is drawn at its own cell: one cell per byte, whatever the
-// font's own advances, so that columns line up with the caret.
-void TEditor::DrawRowText(QPainter& painter, int row, int y) const {
-    const std::string text = ExpandedRowString(row);
-    const int baseline = y + QFontMetrics(font()).ascent();
-    const int firstCol = TopCol();
-    const int lastCol = TopCol() + viewport()->width() / CharWidth() + 1;
-    int col = 0;
-    for (std::size_t i = 0; i < text.size() && col <= lastCol;) {
-        const std::size_t length = std::min(CharLength(text, i), text.size() - i);
-        if (col + static_cast<int>(length) > firstCol) {
-            const std::string utf8 = Cp932ToUtf8(std::string_view(text).substr(i, length));
-            const QString shown =
-                QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-            const int x = Margin().Left() + (col - TopCol()) * CharWidth();
-            if (shown.size() == 1 && shown[0] != kPlaceholder) {
-                painter.drawText(x, baseline, shown);
-            } else {
-                // Bytes that make no character: a placeholder per byte, each in
-                // its own cell, and a fallback glyph must not spill over.
-                for (qsizetype k = 0; k < shown.size() && k < static_cast<qsizetype>(length); ++k) {
-                    const QRect cell(x + static_cast<int>(k) * CharWidth(), y, CharWidth(),
-                                     RowHeight());
-                    painter.save();
-                    painter.setClipRect(cell, Qt::IntersectClip);
-                    painter.drawText(cell.left(), baseline, shown.mid(k, 1));
-                    painter.restore();
-                }
-            }
-        }
-        i += length;
-        col += static_cast<int>(length);
     }
 }
 
@@ -156,33 +105,6 @@ void TEditor::changeEvent(QEvent* event) {
         UpdateScrollInfo();
         UpdateCaret();
         viewport()->update();
-    }
-}
-
-// The user moved a scroll bar; bringing the bars in line with the view comes
-// back here too and is ignored.
-void TEditor::scrollContentsBy(int dx, int dy) {
-    if (syncingScrollBars_)
-        return;
-    if (dy != 0)
-        SetTopRow(verticalScrollBar()->value());
-    if (dx != 0)
-        SetTopCol(horizontalScrollBar()->value());
-}
-
-QVariant TEditor::inputMethodQuery(Qt::InputMethodQuery query) const {
-    switch (query) {
-    case Qt::ImEnabled:
-        return true;
-    case Qt::ImReadOnly:
-        return ReadOnly();
-    case Qt::ImFont:
-        return font();
-    case Qt::ImCursorRectangle:
-        // Asked of the widget that has the focus, the scroll area itself.
-        return imeRect_.translated(viewport()->pos());
-    default:
-        return QAbstractScrollArea::inputMethodQuery(query);
     }
 }
 

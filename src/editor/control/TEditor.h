@@ -17,8 +17,15 @@
 #include <string>
 
 class QPainter;
+// ---- input ----
+#include <QPointer>
+class QLabel;
+class QMenu;
+// ---- end input ----
 
 namespace mojiro {
+
+class TEditorPainter; // ---- painting: draws the rows of a TEditor ----
 
 class TEditor : public QAbstractScrollArea, private EditorHost, public TCustomEditor {
     Q_OBJECT
@@ -39,6 +46,55 @@ public:
     // Both EditorHost and the row list's view link ask this; one answer.
     [[nodiscard]] bool HasFocus() const override { return hasFocus(); }
 
+    // ---- input -------------------------------------------------------------------
+    // The host's key handlers run before the control acts on a key or a
+    // character and may change it; setting it to 0 consumes it. A key is a
+    // VK_ code (editor/VirtualKeys.h), a character a CP932 byte.
+    std::function<void(TEditor* sender, int& key, Qt::KeyboardModifiers shift)> OnKeyDown;
+    std::function<void(TEditor* sender, char& key)> OnKeyPress;
+    // A left-button click without a drag of the selection, and a double-click
+    // (the caret is then at the place clicked).
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+
+    // The context menu: the host's own when it set one, else the built-in
+    // menu, which is made on first use. The host keeps ownership of its menu.
+    void SetPopupMenu(QMenu* menu);
+    [[nodiscard]] QMenu* PopupMenu();
+
+protected:
+    // Makes the built-in context menu, a child of the control.
+    [[nodiscard]] virtual QMenu* CreatePopupMenu();
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void DoKeyPress(unsigned char& ch) override;
+    [[nodiscard]] bool InClientArea(int x, int y) const override;
+
+private:
+    // Mouse tracking for the cursor kinds, and the scroll bars' requests.
+    void InitInput();
+    void ScrollBarAction(Qt::Orientation orientation, int action);
+    // Typed text that is not a key of its own: bytes go on as characters,
+    // double-byte characters (some keyboard layouts type them) as text.
+    bool TypeText(const QString& text, ShiftState shift);
+    // The composition in progress, shown over the text at the caret.
+    void ShowPreedit(const QString& text);
+
+    QPointer<QMenu> hostPopupMenu_;
+    QPointer<QMenu> builtinPopupMenu_;
+    QLabel* preedit_ = nullptr;
+    QPoint wheelRemainder_; // eighths of a degree short of a notch
+    bool clickPending_ = false;
+    // ---- end input ----
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -48,6 +104,55 @@ protected:
     void changeEvent(QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+    // ---- painting ----------------------------------------------------------
+public:
+    // Raised for every part of a row that is drawn, after its text and before
+    // its marks: the row text as drawn (with a wrapped neighbour's text joined
+    // on), the pixel x of its first byte, the row's top, its index, the clip
+    // rectangle of this part and whether the part is drawn selected. The
+    // handler draws with the given painter, clipped to the rectangle.
+    using TDrawLineEvent =
+        std::function<void(TEditor* sender, QPainter& painter, const std::string& lineStr, int x,
+                           int y, int index, const QRect& rect, bool selected)>;
+    TDrawLineEvent OnDrawLine;
+
+    // Copies a different list of reserved words and repaints; an equal list
+    // changes nothing.
+    void SetReserveWordList(const ReserveWordList& words);
+    // Metrics, scroll ranges and a repaint of everything.
+    void Refresh();
+    // The pixel row of the caret-row underline under a row, or -1 off screen.
+    [[nodiscard]] virtual int UnderlineY(int row) const;
+    // Rows drawn by the paint cycle so far: what a repaint cost.
+    [[nodiscard]] int PaintedRows() const;
+
+protected:
+    void HideUnderline() override;
+    void ShowUnderline() override;
+    void ScrollRowsBelow(int row, int rows) override;
+    void InvalidateSpan(int row, int startCol, int endCol) override;
+    virtual void DoDrawLine(QPainter& painter, const std::string& lineStr, int x, int y, int index,
+                            const QRect& rect, bool selected);
+    virtual void DrawEof(QPainter& painter, int x, int y);
+    virtual void DrawRetMark(QPainter& painter, int x, int y);
+    virtual void DrawRetMarkSelected(QPainter& painter, int x, int y);
+    // The underline is drawn by the paint cycle; these ask for the pixel row
+    // under a row to be painted again, with or without the line.
+    virtual void DrawUnderline(int row);
+    virtual void EraseUnderline(int row);
+
+private:
+    friend class TEditorPainter;
+    [[nodiscard]] TEditorPainter& Painter();
+    void InvalidateUnderline(int row);
+
+    std::unique_ptr<TEditorPainter> painter_;
+
+    // ---- font and colour (property set) ----
+protected:
+    // Makes the editor's font description its drawing font and repaints.
+    void FontOrColorChanged() override;
 
 private:
     // ---- EditorHost ----------------------------------------------------
@@ -74,7 +179,6 @@ private:
     [[nodiscard]] bool ClipboardText(std::string& text, bool& box) override;
 
     void RestartBlink();
-    void DrawRowText(QPainter& painter, int row, int y) const;
 
     QSize caretSize_;
     QPoint caretPos_;
