@@ -26,8 +26,7 @@ cmake --build "$build"
 case "${1:-test}" in
 run)
     shift || true
-    if (($# == 0)); then set -- examples/article.txt; fi
-    exec "$build/tools/mojiro-fold" --window-defaults "$@"
+    exec "$build/src/app/mojiro" "${@:-examples/article.txt}"
     ;;
 test)
     cd "$build"
