@@ -242,7 +242,7 @@ void TEditorPainter::DrawRowPart(QPainter& painter, const QRect& rect, int x, in
         const long long endCell =
             std::min(length, static_cast<long long>(FloorDiv(textRect.right() - x, cw)) + 1);
         std::size_t start = 0;
-        while (static_cast<long long>(start) < firstCell &&
+        while (static_cast<long long>(start) < firstCell && start < lineStr.size() &&
                static_cast<long long>(start + CharLength(lineStr, start)) <= firstCell)
             start += CharLength(lineStr, start);
 
