@@ -1,7 +1,7 @@
 // The article status after each keystroke, with both the title and the end
 // rule on: it reads only the first 21 and the last 20 rows, so it should cost
 // about the same in a 100 KB and in a 100 MB article.
-#include "BenchSupport.h"
+#include "BenchEditor.h"
 #include "app/ArticleStatus.h"
 #include "editor/CustomEditor.h"
 
@@ -12,55 +12,6 @@
 
 namespace mojiro::bench {
 namespace {
-
-// A shown, focused window that does nothing with what it is asked to do.
-class StatusBenchHost : public EditorHost {
-public:
-    [[nodiscard]] bool HasWindow() const override { return true; }
-    [[nodiscard]] bool HasFocus() const override { return true; }
-    [[nodiscard]] int FontHeight() const override { return 16; }
-    [[nodiscard]] int AverageCharWidth() const override { return 8; }
-    [[nodiscard]] int ControlWidth() const override { return 800; }
-    [[nodiscard]] int ControlHeight() const override { return 600; }
-    [[nodiscard]] int ScrollBarExtent() const override { return 16; }
-    [[nodiscard]] bool LeftButtonDown() const override { return false; }
-    void CreateCaret(int, int) override {}
-    void DestroyCaret() override {}
-    void SetCaretPos(int, int) override {}
-    void ShowCaret() override {}
-    void HideCaret() override {}
-    void SetImePosition(int, int) override {}
-    void InvalidateRows(int, int) override {}
-    void InvalidateAll() override {}
-    void ScrollView(int, int) override {}
-    void ScrollInfoChanged() override {}
-    void SetRedraw(bool) override {}
-    void SetMouseCursor(TCursor) override {}
-    void SetClipboardText(const std::string&, bool) override {}
-    [[nodiscard]] bool ClipboardText(std::string&, bool&) override { return false; }
-};
-
-struct StatusBenchEditor {
-    StatusBenchHost host;
-    TCustomEditor editor{host};
-};
-
-// The corpus folded as the main window folds it (40 full-width characters),
-// made once per process; the benchmarks leave its text as they found it.
-TCustomEditor& LoadedArticle(std::size_t bytes) {
-    static std::map<std::size_t, std::unique_ptr<StatusBenchEditor>> cache;
-    std::unique_ptr<StatusBenchEditor>& entry = cache[bytes];
-    if (!entry) {
-        entry = std::make_unique<StatusBenchEditor>();
-        TCustomEditor& editor = entry->editor;
-        editor.InitFontMetrics();
-        ApplyWindowDefaults(editor.WrapOption());
-        editor.WrapOption().SetWrapByte(80);
-        editor.SetWordWrap(true);
-        editor.ListInfo().LoadFromBytes(Corpus(bytes));
-    }
-    return entry->editor;
-}
 
 // Both rules look for a marker the corpus never holds (★★), so that every
 // computation reads all the rows the rules may read.
@@ -85,7 +36,7 @@ double Seconds(Clock::time_point from, Clock::time_point to) {
 // (Editor1Change with its caret computation), timed alone; the Backspace that
 // takes the character away again is not counted.
 void BM_RecomputeAfterTypedCharacter(benchmark::State& state) {
-    TCustomEditor& editor = LoadedArticle(static_cast<std::size_t>(state.range(0)));
+    TCustomEditor& editor = LoadedEditor(static_cast<std::size_t>(state.range(0)));
     editor.MoveDocumentEnd();
     const std::ptrdiff_t length = editor.TextLength();
     ArticleStatus status(WorstCaseRules());
@@ -117,7 +68,7 @@ BENCHMARK(BM_RecomputeAfterTypedCharacter)
 // The whole keystroke as the window sees it: the typed character and the
 // status computation together.
 void BM_TypeCharacterAndRecompute(benchmark::State& state) {
-    TCustomEditor& editor = LoadedArticle(static_cast<std::size_t>(state.range(0)));
+    TCustomEditor& editor = LoadedEditor(static_cast<std::size_t>(state.range(0)));
     editor.MoveDocumentEnd();
     const std::ptrdiff_t length = editor.TextLength();
     ArticleStatus status(WorstCaseRules());

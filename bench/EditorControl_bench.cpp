@@ -2,8 +2,7 @@
 // erasing at the end, selecting everything and measuring it, and placing the
 // caret by character index. Each should cost about the same in a 100 KB and
 // in a 100 MB document, since none of them may walk the rows from the top.
-#include "BenchSupport.h"
-#include "editor/CustomEditor.h"
+#include "BenchEditor.h"
 
 #include <chrono>
 #include <map>
@@ -12,57 +11,6 @@
 
 namespace mojiro::bench {
 namespace {
-
-// A window that is shown and focused (so that the caret is refreshed as it
-// is on screen) and does nothing with what it is asked to do.
-class BenchHost : public EditorHost {
-public:
-    [[nodiscard]] bool HasWindow() const override { return true; }
-    [[nodiscard]] bool HasFocus() const override { return true; }
-    [[nodiscard]] int FontHeight() const override { return 16; }
-    [[nodiscard]] int AverageCharWidth() const override { return 8; }
-    [[nodiscard]] int ControlWidth() const override { return 800; }
-    [[nodiscard]] int ControlHeight() const override { return 600; }
-    [[nodiscard]] int ScrollBarExtent() const override { return 16; }
-    [[nodiscard]] bool LeftButtonDown() const override { return false; }
-    void CreateCaret(int, int) override {}
-    void DestroyCaret() override {}
-    void SetCaretPos(int, int) override {}
-    void ShowCaret() override {}
-    void HideCaret() override {}
-    void SetImePosition(int, int) override {}
-    void InvalidateRows(int, int) override {}
-    void InvalidateAll() override {}
-    void ScrollView(int, int) override {}
-    void ScrollInfoChanged() override {}
-    void SetRedraw(bool) override {}
-    void SetMouseCursor(TCursor) override {}
-    void SetClipboardText(const std::string&, bool) override {}
-    [[nodiscard]] bool ClipboardText(std::string&, bool&) override { return false; }
-};
-
-// An editor holding the corpus of `bytes` bytes, folded as the main window
-// folds (its defaults: 40 full-width characters, WrapByte 80). Made once per
-// process; benchmarks leave its text as they found it.
-struct BenchEditor {
-    BenchHost host;
-    TCustomEditor editor{host};
-};
-
-TCustomEditor& LoadedEditor(std::size_t bytes) {
-    static std::map<std::size_t, std::unique_ptr<BenchEditor>> cache;
-    std::unique_ptr<BenchEditor>& entry = cache[bytes];
-    if (!entry) {
-        entry = std::make_unique<BenchEditor>();
-        TCustomEditor& editor = entry->editor;
-        editor.InitFontMetrics();
-        ApplyWindowDefaults(editor.WrapOption());
-        editor.WrapOption().SetWrapByte(80);
-        editor.SetWordWrap(true);
-        editor.ListInfo().LoadFromBytes(Corpus(bytes));
-    }
-    return entry->editor;
-}
 
 void CorpusArgs(benchmark::internal::Benchmark* b) {
     b->ArgName("bytes");
