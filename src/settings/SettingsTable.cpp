@@ -10,8 +10,8 @@ namespace mojiro {
 
 namespace {
 
-std::int64_t NumberDefault(const SettingSpec& spec, int index) {
-    return spec.numbers.empty() ? spec.number : spec.numbers[static_cast<std::size_t>(index)];
+std::int64_t NumberDefault(const SettingEntry& entry, int index) {
+    return entry.numbers.empty() ? entry.number : entry.numbers[static_cast<std::size_t>(index)];
 }
 
 } // namespace
@@ -26,42 +26,42 @@ std::string ProgramFolder() {
     return Utf8ToCp932(program.parent_path().string() + "/").bytes;
 }
 
-std::string ValueName(const SettingSpec& spec, int index) {
-    if (spec.count == 0 ? index != kSingleValue : index < 0 || index >= spec.count) {
-        throw std::out_of_range("setting " + std::string(spec.name) + " has no value " +
+std::string ValueName(const SettingEntry& entry, int index) {
+    if (entry.count == 0 ? index != kSingleValue : index < 0 || index >= entry.count) {
+        throw std::out_of_range("setting " + std::string(entry.name) + " has no value " +
                                 std::to_string(index));
     }
-    return spec.count == 0 ? std::string(spec.name)
-                           : std::string(spec.name) + std::to_string(index);
+    return entry.count == 0 ? std::string(entry.name)
+                            : std::string(entry.name) + std::to_string(index);
 }
 
 std::string ReadSetting(const SettingsStore& store, TextSetting setting, int index) {
-    const SettingSpec& spec = setting.Spec();
-    const std::string name = ValueName(spec, index);
-    return store.ReadString(spec.section, name,
-                            spec.textDefault != nullptr ? spec.textDefault() : spec.text);
+    const SettingEntry& entry = setting.Entry();
+    const std::string name = ValueName(entry, index);
+    return store.ReadString(entry.section, name,
+                            entry.textDefault != nullptr ? entry.textDefault() : entry.text);
 }
 
 int ReadSetting(const SettingsStore& store, IntegerSetting setting, int index) {
-    const SettingSpec& spec = setting.Spec();
-    return store.ReadInteger(spec.section, ValueName(spec, index),
-                             static_cast<int>(NumberDefault(spec, index)));
+    const SettingEntry& entry = setting.Entry();
+    return store.ReadInteger(entry.section, ValueName(entry, index),
+                             static_cast<int>(NumberDefault(entry, index)));
 }
 
 bool ReadSetting(const SettingsStore& store, BoolSetting setting, int index) {
-    const SettingSpec& spec = setting.Spec();
-    return store.ReadBool(spec.section, ValueName(spec, index), NumberDefault(spec, index) != 0);
+    const SettingEntry& entry = setting.Entry();
+    return store.ReadBool(entry.section, ValueName(entry, index), NumberDefault(entry, index) != 0);
 }
 
 TColor ReadSetting(const SettingsStore& store, ColorSetting setting) {
-    const SettingSpec& spec = setting.Spec();
-    const auto fallback = static_cast<TColor>(spec.number);
-    return TextToColor(store.ReadString(spec.section, spec.name, ColorToText(fallback)))
+    const SettingEntry& entry = setting.Entry();
+    const auto fallback = static_cast<TColor>(entry.number);
+    return TextToColor(store.ReadString(entry.section, entry.name, ColorToText(fallback)))
         .value_or(fallback);
 }
 
 std::optional<std::string> ReadSetting(const SettingsStore& store, BinarySetting setting) {
-    return store.ReadBinary(setting.Spec().section, setting.Spec().name);
+    return store.ReadBinary(setting.Entry().section, setting.Entry().name);
 }
 
 void WriteSetting(SettingsStore& store, TextSetting setting, std::string_view text) {
@@ -69,7 +69,7 @@ void WriteSetting(SettingsStore& store, TextSetting setting, std::string_view te
 }
 
 void WriteSetting(SettingsStore& store, TextSetting setting, int index, std::string_view text) {
-    store.WriteString(setting.Spec().section, ValueName(setting.Spec(), index), text);
+    store.WriteString(setting.Entry().section, ValueName(setting.Entry(), index), text);
 }
 
 void WriteSetting(SettingsStore& store, IntegerSetting setting, int value) {
@@ -77,7 +77,7 @@ void WriteSetting(SettingsStore& store, IntegerSetting setting, int value) {
 }
 
 void WriteSetting(SettingsStore& store, IntegerSetting setting, int index, int value) {
-    store.WriteInteger(setting.Spec().section, ValueName(setting.Spec(), index), value);
+    store.WriteInteger(setting.Entry().section, ValueName(setting.Entry(), index), value);
 }
 
 void WriteSetting(SettingsStore& store, BoolSetting setting, bool value) {
@@ -85,15 +85,15 @@ void WriteSetting(SettingsStore& store, BoolSetting setting, bool value) {
 }
 
 void WriteSetting(SettingsStore& store, BoolSetting setting, int index, bool value) {
-    store.WriteBool(setting.Spec().section, ValueName(setting.Spec(), index), value);
+    store.WriteBool(setting.Entry().section, ValueName(setting.Entry(), index), value);
 }
 
 void WriteSetting(SettingsStore& store, ColorSetting setting, TColor color) {
-    store.WriteString(setting.Spec().section, setting.Spec().name, ColorToText(color));
+    store.WriteString(setting.Entry().section, setting.Entry().name, ColorToText(color));
 }
 
 void WriteSetting(SettingsStore& store, BinarySetting setting, std::string_view bytes) {
-    store.WriteBinary(setting.Spec().section, setting.Spec().name, bytes);
+    store.WriteBinary(setting.Entry().section, setting.Entry().name, bytes);
 }
 
 } // namespace mojiro

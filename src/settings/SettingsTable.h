@@ -31,7 +31,7 @@ enum class SettingType {
     Retired, // no longer used; only ever deleted
 };
 
-struct SettingSpec {
+struct SettingEntry {
     std::string_view section;
     // A series of values is named by its stem: its values are stem + "0",
     // stem + "1" and so on.
@@ -55,42 +55,42 @@ struct SettingSpec {
 
 namespace settings_table {
 
-constexpr SettingSpec Text(std::string_view section, std::string_view name,
-                           std::string_view text = {}) {
+constexpr SettingEntry Text(std::string_view section, std::string_view name,
+                            std::string_view text = {}) {
     return {.section = section, .name = name, .type = SettingType::Text, .text = text};
 }
-constexpr SettingSpec TextSeries(std::string_view section, std::string_view name, int count) {
+constexpr SettingEntry TextSeries(std::string_view section, std::string_view name, int count) {
     return {.section = section, .name = name, .type = SettingType::Text, .count = count};
 }
-constexpr SettingSpec Integer(std::string_view section, std::string_view name, int number) {
+constexpr SettingEntry Integer(std::string_view section, std::string_view name, int number) {
     return {.section = section, .name = name, .type = SettingType::Integer, .number = number};
 }
-constexpr SettingSpec IntegerSeries(std::string_view section, std::string_view name,
-                                    std::span<const int> numbers) {
+constexpr SettingEntry IntegerSeries(std::string_view section, std::string_view name,
+                                     std::span<const int> numbers) {
     return {.section = section,
             .name = name,
             .type = SettingType::Integer,
             .count = static_cast<int>(numbers.size()),
             .numbers = numbers};
 }
-constexpr SettingSpec Boolean(std::string_view section, std::string_view name, bool value) {
+constexpr SettingEntry Boolean(std::string_view section, std::string_view name, bool value) {
     return {.section = section, .name = name, .type = SettingType::Boolean, .number = value};
 }
-constexpr SettingSpec BooleanSeries(std::string_view section, std::string_view name,
-                                    std::span<const int> numbers) {
+constexpr SettingEntry BooleanSeries(std::string_view section, std::string_view name,
+                                     std::span<const int> numbers) {
     return {.section = section,
             .name = name,
             .type = SettingType::Boolean,
             .count = static_cast<int>(numbers.size()),
             .numbers = numbers};
 }
-constexpr SettingSpec Color(std::string_view section, std::string_view name, TColor color) {
+constexpr SettingEntry Color(std::string_view section, std::string_view name, TColor color) {
     return {.section = section, .name = name, .type = SettingType::Color, .number = color};
 }
-constexpr SettingSpec Binary(std::string_view section, std::string_view name) {
+constexpr SettingEntry Binary(std::string_view section, std::string_view name) {
     return {.section = section, .name = name, .type = SettingType::Binary};
 }
-constexpr SettingSpec Retired(std::string_view section, std::string_view name) {
+constexpr SettingEntry Retired(std::string_view section, std::string_view name) {
     return {.section = section, .name = name, .type = SettingType::Retired};
 }
 
@@ -100,14 +100,14 @@ inline constexpr int kCoolBarView[] = {1, 1, 1, 1, 1};
 inline constexpr int kCoolBarBreak[] = {1, 1, 0, 1, 0};
 inline constexpr int kCoolBarWidth[] = {0, 325, 319, 443, 201};
 
-inline constexpr SettingSpec kSettings[] = {
+inline constexpr SettingEntry kSettings[] = {
     // Main window placement, in screen pixels.
     Integer("Locate", "Top", 10),
     Integer("Locate", "Left", 10),
     Integer("Locate", "Width", 650),
     Integer("Locate", "Height", 400),
 
-    SettingSpec{.section = "File", .name = "IniDir", .textDefault = &ProgramFolder},
+    SettingEntry{.section = "File", .name = "IniDir", .textDefault = &ProgramFolder},
     // RecentFile1 is the newest, RecentFile0 the tenth.
     TextSeries("File", "RecentFile", 10),
     Boolean("File", "Shousai", false),
@@ -168,10 +168,10 @@ inline constexpr SettingSpec kSettings[] = {
     Binary("EditorProp", "EditorProp"),
 };
 
-consteval const SettingSpec& Find(std::string_view section, std::string_view name) {
-    for (const SettingSpec& spec : kSettings) {
-        if (spec.section == section && spec.name == name) {
-            return spec;
+consteval const SettingEntry& Find(std::string_view section, std::string_view name) {
+    for (const SettingEntry& entry : kSettings) {
+        if (entry.section == section && entry.name == name) {
+            return entry;
         }
     }
     throw std::invalid_argument("no such setting");
@@ -179,8 +179,8 @@ consteval const SettingSpec& Find(std::string_view section, std::string_view nam
 
 // Two entries for one stored value would give it two defaults.
 consteval bool NamesAreUnique() {
-    for (const SettingSpec& a : kSettings) {
-        for (const SettingSpec& b : kSettings) {
+    for (const SettingEntry& a : kSettings) {
+        for (const SettingEntry& b : kSettings) {
             if (&a != &b && EqualsIgnoringAsciiCase(a.section, b.section) &&
                 EqualsIgnoringAsciiCase(a.name, b.name)) {
                 return false;
@@ -193,7 +193,7 @@ static_assert(NamesAreUnique());
 
 } // namespace settings_table
 
-[[nodiscard]] constexpr std::span<const SettingSpec> AllSettings() {
+[[nodiscard]] constexpr std::span<const SettingEntry> AllSettings() {
     return settings_table::kSettings;
 }
 
@@ -206,10 +206,10 @@ public:
             throw std::invalid_argument("setting used as another type");
         }
     }
-    [[nodiscard]] constexpr const SettingSpec& Spec() const { return *spec_; }
+    [[nodiscard]] constexpr const SettingEntry& Entry() const { return *spec_; }
 
 private:
-    const SettingSpec* spec_;
+    const SettingEntry* spec_;
 };
 
 using TextSetting = TypedSetting<SettingType::Text>;
@@ -224,7 +224,7 @@ inline constexpr int kSingleValue = -1;
 
 // The stored name of a value: the name itself, or the stem and the index for
 // a series. std::out_of_range for an index the value does not have.
-[[nodiscard]] std::string ValueName(const SettingSpec& spec, int index = kSingleValue);
+[[nodiscard]] std::string ValueName(const SettingEntry& entry, int index = kSingleValue);
 
 [[nodiscard]] std::string ReadSetting(const SettingsStore& store, TextSetting setting,
                                       int index = kSingleValue);
@@ -248,7 +248,7 @@ void WriteSetting(SettingsStore& store, BinarySetting setting, std::string_view 
 
 template <SettingType Type>
 void DeleteSetting(SettingsStore& store, TypedSetting<Type> setting, int index = kSingleValue) {
-    store.DeleteValue(setting.Spec().section, ValueName(setting.Spec(), index));
+    store.DeleteValue(setting.Entry().section, ValueName(setting.Entry(), index));
 }
 
 } // namespace mojiro
