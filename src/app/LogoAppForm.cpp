@@ -155,6 +155,9 @@ void TLogoAppForm::ReadSettings(std::string& startupDocument) {
         startupDocument = Cp932ToUtf8(ReadSetting(store_, TextSetting{"File", "InitialLoadFile"}));
     }
     held_.todayIndex = ReadSetting(store_, IntegerSetting{"Option", "TodayIndex"});
+    Editor1->SetImeMode(ReadSetting(store_, BoolSetting{"Option", "IMEMode"})
+                            ? TImeMode::imHira
+                            : TImeMode::imDontCare);
 }
 
 void TLogoAppForm::WriteSettings() {
@@ -465,8 +468,9 @@ void TLogoAppForm::dropEvent(QDropEvent* event) {
     if (!plan.passOn.empty()) {
         LaunchInstance(plan.passOn);
     }
-    if (!plan.openHere.empty()) {
-        files_->OpenDocument(plan.openHere);
+    if (!plan.openHere.empty() && files_->OpenDocument(plan.openHere)) {
+        raise();
+        activateWindow();
     }
     event->acceptProposedAction();
 }

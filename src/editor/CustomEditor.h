@@ -34,6 +34,9 @@ using TSelectionChangeEvent = std::function<void(TCustomEditor* sender, bool sel
 
 enum class TEditorSelectionMode { smStream = 0, smBox = 1 };
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+// How the input method is set when the control gets the focus: hiragana
+// opens it for Japanese text, don't-care leaves it as the system has it.
+enum class TImeMode { imDontCare, imHira };
 
 // Row and display column of a place; a negative row means "none".
 struct RowCol {
@@ -135,6 +138,8 @@ public:
     void SetWantTabs(bool value) { wantTabs_ = value; }
     [[nodiscard]] bool WantReturns() const { return wantReturns_; }
     void SetWantReturns(bool value) { wantReturns_ = value; }
+    [[nodiscard]] TImeMode ImeMode() const { return imeMode_; }
+    void SetImeMode(TImeMode value) { imeMode_ = value; }
     // Share another view's document (split view); each keeps its own caret.
     virtual void AttachTo(TCustomEditor& other);
     // Drag-move in progress: mode and read-only changes wait (set by input).
@@ -378,9 +383,7 @@ public:
     [[nodiscard]] int ImeSwallowCount() const { return imeSwallowCount_; }
     // A drag is armed or running, or the left button is held: characters,
     // other buttons, double-clicks and the wheel are discarded.
-    [[nodiscard]] bool InputBlocked() const {
-        return dragState_ != DragState::None || leftHeld_;
-    }
+    [[nodiscard]] bool InputBlocked() const { return dragState_ != DragState::None || leftHeld_; }
 
 protected:
     // Raises the host's key-press handler, which may replace the character
@@ -480,6 +483,7 @@ private:
     bool modified_ = false;
     bool wantTabs_ = true;
     bool wantReturns_ = true;
+    TImeMode imeMode_ = TImeMode::imDontCare;
     bool dragging_ = false;
     bool loading_ = false;
 

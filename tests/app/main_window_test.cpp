@@ -89,6 +89,7 @@ TEST_F(MainWindowTest, FreshStartShowsTitleLineLengthAndInsertMode) {
     EXPECT_EQ("1行40字(&2)", Utf8(window->LineLengthItem(2)->text()));
     EXPECT_EQ("1行36字(&3)", Utf8(window->LineLengthItem(3)->text()));
     EXPECT_EQ(QRect(10, 10, 650, 400), window->geometry());
+    EXPECT_EQ(TImeMode::imHira, window->Editor1->ImeMode());
 }
 
 TEST_F(MainWindowTest, OpenTypeAndSaveKeepsCp932BytesWithCrLf) {
@@ -140,6 +141,48 @@ TEST_F(MainWindowTest, ClosingKeepsStoredValuesItHasNoUseForYet) {
     EXPECT_EQ("abc", Stored("Search", "SearchLetter3"));
     EXPECT_EQ("111", Stored("View", "CoolBarWidth2"));
     EXPECT_EQ("\x81\x9A", Stored("Option", "TitleTopLetter"));
+}
+
+TEST_F(MainWindowTest, StoredOptionsTakeEffectAtStart) {
+    {
+        SettingsStore store(DefaultSettingsPath());
+        store.Open();
+        WriteSetting(store, IntegerSetting{"Option", "MyLineLen1"}, 15);
+        WriteSetting(store, BoolSetting{"Option", "IMEMode"}, false);
+    }
+    auto window = Start();
+    EXPECT_EQ("1行15字(&1)", Utf8(window->LineLengthItem(1)->text()));
+    EXPECT_EQ(TImeMode::imDontCare, window->Editor1->ImeMode());
+    window->LineLengthItem(1)->trigger();
+    EXPECT_EQ(30, window->Editor1->WrapOption().WrapByte());
+}
+
+TEST_F(MainWindowTest, StartupDocumentOpensOnlyWhenNoFileIsNamed) {
+    const auto startup = folder_ / "startup.txt";
+    const auto named = folder_ / "named.txt";
+    test::Put(startup, "s\r\n");
+    test::Put(named, "n\r\n");
+    {
+        SettingsStore store(DefaultSettingsPath());
+        store.Open();
+        WriteSetting(store, BoolSetting{"File", "InitialLoadEnable"}, true);
+        WriteSetting(store, TextSetting{"File", "InitialLoadFile"}, startup.string());
+    }
+    EXPECT_EQ(startup.string(), Start()->DocumentFiles().FileName());
+    EXPECT_EQ(named.string(), Start({named.string()})->DocumentFiles().FileName());
+}
+
+TEST_F(MainWindowTest, MissingStartupDocumentLeavesAnUntitledDocumentAndSaysSo) {
+    const auto missing = folder_ / "gone.txt";
+    {
+        SettingsStore store(DefaultSettingsPath());
+        store.Open();
+        WriteSetting(store, BoolSetting{"File", "InitialLoadEnable"}, true);
+        WriteSetting(store, TextSetting{"File", "InitialLoadFile"}, missing.string());
+    }
+    auto window = Start();
+    EXPECT_TRUE(window->DocumentFiles().Untitled());
+    EXPECT_EQ(missing.string() + "は存在しません", Utf8(window->PanelText(5)));
 }
 
 TEST_F(MainWindowTest, CancellingTheSaveQuestionKeepsTheWindowAndWritesNothing) {

@@ -87,6 +87,12 @@ void TEditor::showEvent(QShowEvent* event) {
 void TEditor::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     FocusIn();
+    if (ImeMode() == TImeMode::imHira) {
+        // Qt has no portable "open in hiragana" request; asking the input
+        // method to show itself is the closest, and the user's input method
+        // then starts in its Japanese mode.
+        QGuiApplication::inputMethod()->show();
+    }
 }
 
 void TEditor::focusOutEvent(QFocusEvent* event) {
