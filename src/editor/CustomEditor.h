@@ -428,6 +428,11 @@ private:
     void RepaintSelectionChange(const DisplaySelection& before);
     void CreateCaretShape();
     void SetImeWindow();
+    enum class ViewAxis { Rows, Cols };
+    void MoveView(ViewAxis axis, int first);
+    // Read-only controls take no text, and empty text only deletes the
+    // selection; true when the caller has nothing left to do.
+    bool TakesNoText(std::string_view text);
     void ReplaceAndPlace(int startRow, int count, const std::string& text, int firstRow,
                          std::ptrdiff_t caretIndex);
     [[nodiscard]] int CaretTargetFirstRow(int row) const;

@@ -272,47 +272,37 @@ void TCustomEditor::ScrollToCaret() {
 }
 
 void TCustomEditor::SetTopRow(int row) {
-    if (!host_.HasWindow())
-        return;
-    CaretBeginUpdate();
-    HideUnderline();
-    WithFinally(
-        [&] {
-            const int old = topRow_;
-            topRow_ = std::clamp(row, 0, RowCount());
-            if (topRow_ == old)
-                return;
-            // The host moves the text area up by this many rows (down when
-            // negative); beyond a page it repaints instead.
-            const int limit = pageRows_ + 1;
-            host_.ScrollView(std::clamp(topRow_ - old, -limit, limit), 0);
-            host_.ScrollInfoChanged();
-            if (CaretActive()) {
-                if (keyRepeat_)
-                    imePositionPending_ = true;
-                else
-                    SetImeWindow();
-            }
-            DoTopRowChange();
-        },
-        [&] {
-            ShowUnderline();
-            CaretEndUpdate();
-        });
+    MoveView(ViewAxis::Rows, std::clamp(row, 0, RowCount()));
 }
 
 void TCustomEditor::SetTopCol(int col) {
+    MoveView(ViewAxis::Cols, std::clamp(col, 0, std::max(0, kMaxCol - pageCols_ / 2)));
+}
+
+// Moves the view's first row or column to `first`, with the caret and the
+// underline hidden meanwhile. The input method's window follows the caret on
+// the screen, but not during key repeat, where it would flicker: it is placed
+// once the keys are let go.
+void TCustomEditor::MoveView(ViewAxis axis, int first) {
     if (!host_.HasWindow())
         return;
+    int& current = axis == ViewAxis::Rows ? topRow_ : topCol_;
     CaretBeginUpdate();
     HideUnderline();
     WithFinally(
         [&] {
-            const int old = topCol_;
-            topCol_ = std::clamp(col, 0, std::max(0, kMaxCol - pageCols_ / 2));
-            if (topCol_ == old)
+            const int old = current;
+            current = first;
+            if (current == old)
                 return;
-            host_.ScrollView(0, topCol_ - old);
+            if (axis == ViewAxis::Rows) {
+                // The host moves the text area up by this many rows (down
+                // when negative); beyond a page it repaints instead.
+                const int limit = pageRows_ + 1;
+                host_.ScrollView(std::clamp(current - old, -limit, limit), 0);
+            } else {
+                host_.ScrollView(0, current - old);
+            }
             host_.ScrollInfoChanged();
             if (CaretActive()) {
                 if (keyRepeat_)
@@ -320,7 +310,10 @@ void TCustomEditor::SetTopCol(int col) {
                 else
                     SetImeWindow();
             }
-            DoTopColChange();
+            if (axis == ViewAxis::Rows)
+                DoTopRowChange();
+            else
+                DoTopColChange();
         },
         [&] {
             ShowUnderline();

@@ -300,14 +300,19 @@ void TCustomEditor::InsertText(std::string_view typed) {
     ReplaceAndPlace(edit.startRow, edit.count, edit.text, edit.firstRow, edit.caretIndex);
 }
 
-void TCustomEditor::SetSelTextBuf(std::string_view given) {
+bool TCustomEditor::TakesNoText(std::string_view text) {
     if (readOnly_)
+        return true;
+    if (!text.empty())
+        return false;
+    if (Selected())
+        DeleteSelection();
+    return true;
+}
+
+void TCustomEditor::SetSelTextBuf(std::string_view given) {
+    if (TakesNoText(given))
         return;
-    if (given.empty()) {
-        if (Selected())
-            DeleteSelection();
-        return;
-    }
     const std::string s = WithCrLf(given);
     RowEdit edit;
     const bool selected = Selected();
@@ -336,13 +341,8 @@ void TCustomEditor::SetSelTextBuf(std::string_view given) {
 }
 
 void TCustomEditor::BoxPaste(std::string_view text) {
-    if (readOnly_)
+    if (TakesNoText(text))
         return;
-    if (text.empty()) {
-        if (Selected())
-            DeleteSelection();
-        return;
-    }
     const std::vector<std::string_view> lines = SplitBoxLines(text);
     if (lines.empty())
         return;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace mojiro {
 
@@ -391,77 +392,62 @@ int TCustomEditor::MaxTopRow() const {
     return std::max(0, RowCount() + PageRows() - 2);
 }
 
-void TCustomEditor::VScroll(ScrollRequest request, int pos) {
-    const int top = TopRow();
+namespace {
+
+// How far a scroll-bar request moves a view whose first visible row or column
+// is `current`, clamped to 0 .. `last`; nothing for the end of a scroll.
+std::optional<int> ScrollDelta(TCustomEditor::ScrollRequest request, int pos, int current, int page,
+                               int last) {
+    using Request = TCustomEditor::ScrollRequest;
     int delta = 0;
     switch (request) {
-    case ScrollRequest::LineUp:
+    case Request::LineUp:
         delta = -1;
         break;
-    case ScrollRequest::LineDown:
+    case Request::LineDown:
         delta = 1;
         break;
-    case ScrollRequest::PageUp:
-        delta = std::min(-1, -PageRows());
+    case Request::PageUp:
+        delta = std::min(-1, -page);
         break;
-    case ScrollRequest::PageDown:
-        delta = std::max(1, PageRows());
+    case Request::PageDown:
+        delta = std::max(1, page);
         break;
-    case ScrollRequest::Top:
-        delta = -top;
+    case Request::Top:
+        delta = -current;
         break;
-    case ScrollRequest::Bottom:
-        delta = MaxTopRow() - top;
+    case Request::Bottom:
+        delta = last - current;
         break;
-    case ScrollRequest::ThumbPosition:
-    case ScrollRequest::ThumbTrack:
-        delta = pos - top;
+    case Request::ThumbPosition:
+    case Request::ThumbTrack:
+        delta = pos - current;
         break;
-    case ScrollRequest::EndScroll:
-        return;
+    case Request::EndScroll:
+        return std::nullopt;
     }
-    delta = std::clamp(delta, -top, MaxTopRow() - top);
-    if (delta == 0)
+    return std::clamp(delta, -current, last - current);
+}
+
+} // namespace
+
+void TCustomEditor::VScroll(ScrollRequest request, int pos) {
+    const int top = TopRow();
+    const std::optional<int> delta = ScrollDelta(request, pos, top, PageRows(), MaxTopRow());
+    if (!delta || *delta == 0)
         return;
-    SetTopRow(top + delta);
+    SetTopRow(top + *delta);
     // The caret keeps its place on the screen.
     if (Caret().LockScroll())
-        SetRow(Row() + delta);
+        SetRow(Row() + *delta);
 }
 
 void TCustomEditor::HScroll(ScrollRequest request, int pos) {
     const int left = TopCol();
-    const int maxLeft = PageCols() / 2 + kMaxCol;
-    int delta = 0;
-    switch (request) {
-    case ScrollRequest::LineUp:
-        delta = -1;
-        break;
-    case ScrollRequest::LineDown:
-        delta = 1;
-        break;
-    case ScrollRequest::PageUp:
-        delta = std::min(-1, -PageCols());
-        break;
-    case ScrollRequest::PageDown:
-        delta = std::max(1, PageCols());
-        break;
-    case ScrollRequest::Top:
-        delta = -left;
-        break;
-    case ScrollRequest::Bottom:
-        delta = maxLeft - left;
-        break;
-    case ScrollRequest::ThumbPosition:
-    case ScrollRequest::ThumbTrack:
-        delta = pos - left;
-        break;
-    case ScrollRequest::EndScroll:
-        return;
-    }
-    delta = std::clamp(delta, -left, maxLeft - left);
-    if (delta != 0)
-        SetTopCol(left + delta);
+    const std::optional<int> delta =
+        ScrollDelta(request, pos, left, PageCols(), PageCols() / 2 + kMaxCol);
+    if (delta && *delta != 0)
+        SetTopCol(left + *delta);
 }
 
 // The wheel moves the view only; the caret stays where it is, as in any
