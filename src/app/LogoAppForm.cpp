@@ -416,7 +416,8 @@ void TLogoAppForm::OptionMyLineLenItemClick(int k) {
     const int chars = held_.myLineLen.at(k - 1);
     Editor1->WrapOption().SetWrapByte(2 * chars);
     Editor1Change();
-    SetPanel(2, LineLengthText(2 * chars));
+    // The length in force: a damaged stored preset is clamped by the editor.
+    SetPanel(2, LineLengthText(Editor1->WrapOption().WrapByte()));
 }
 
 void TLogoAppForm::ShowLineLengthCaptions() {

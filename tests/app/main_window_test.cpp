@@ -148,6 +148,7 @@ TEST_F(MainWindowTest, StoredOptionsTakeEffectAtStart) {
         SettingsStore store(DefaultSettingsPath());
         store.Open();
         WriteSetting(store, IntegerSetting{"Option", "MyLineLen1"}, 15);
+        WriteSetting(store, IntegerSetting{"Option", "MyLineLen2"}, 900); // damaged
         WriteSetting(store, BoolSetting{"Option", "IMEMode"}, false);
     }
     auto window = Start();
@@ -155,6 +156,8 @@ TEST_F(MainWindowTest, StoredOptionsTakeEffectAtStart) {
     EXPECT_EQ(TImeMode::imDontCare, window->Editor1->ImeMode());
     window->LineLengthItem(1)->trigger();
     EXPECT_EQ(30, window->Editor1->WrapOption().WrapByte());
+    window->LineLengthItem(2)->trigger();
+    EXPECT_EQ("1行125字", Utf8(window->PanelText(2)));
 }
 
 TEST_F(MainWindowTest, StartupDocumentOpensOnlyWhenNoFileIsNamed) {
