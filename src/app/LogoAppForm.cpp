@@ -1,15 +1,18 @@
 #include "app/LogoAppForm.h"
 
 #include "app/AboutBox.h"
+#include "app/CoolBar.h"
 #include "app/FavouriteFolders.h"
 #include "app/FileFilter.h"
 #include "app/FurtherInstances.h"
 #include "app/RecentFiles.h"
+#include "app/UiText.h"
 #include "editor/VirtualKeys.h"
 #include "editor/control/TEditor.h"
 #include "platform/Cp932Codec.h"
 #include "settings/EditorProp.h"
 #include "settings/SettingsTable.h"
+#include "widgets/ClipboardWatcher.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,7 +25,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrinter>
 #include <QProcess>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QUrl>
 #include <cmath>
@@ -30,14 +35,6 @@
 namespace mojiro {
 
 namespace {
-
-QString Ui(const std::string& utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-std::string Utf8(const QString& text) {
-    return text.toUtf8().toStdString();
-}
 
 // The UI texts below are UTF-8 in the source; the menu captions use the
 // half-width katakana the reporters know from the program's earlier versions.
@@ -62,13 +59,15 @@ void ApplyLineMargin(TCustomEditor& editor, int index) {
 TLogoAppForm::TLogoAppForm(const std::vector<std::string>& files, QWidget* parent)
     : QMainWindow(parent), store_(DefaultSettingsPath()) {
     setWindowTitle(Ui(std::string(kProgramTitle)));
-    Editor1 = new TEditor(this);
+    splitter_ = new QSplitter(this);
+    splitter_->setChildrenCollapsible(false);
+    Editor1 = new TEditor(splitter_);
     Editor1->SetWantTabs(true);
     Editor1->SetWantReturns(true);
     // A reporter may undo back to the start of the session.
     Editor1->SetUndoListMax(2000000000);
-    setCentralWidget(Editor1);
-    setAcceptDrops(true);
+    activePane_ = Editor1;
+    setCentralWidget(splitter_);
 
     // Step 1: the design values, replaced by whatever is stored.
     TEditorProp prop;
@@ -77,9 +76,21 @@ TLogoAppForm::TLogoAppForm(const std::vector<std::string>& files, QWidget* paren
     LoadEditorProp(store_, prop);
     prop.AssignTo(*Editor1);
 
+    // The watcher listens from before the history exists: a change then
+    // only sets the paste button.
+    clipboardWatcher_ = new TClipboardWatcher(this);
+    clipboardWatcher_->SetOnChange([this](TClipboardWatcher*) { ClipboardWatcher1Change(); });
+
     files_ = std::make_unique<TDocumentFiles>(*Editor1, store_, *this);
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    CreateCommands();
     CreateMenus();
+    CreateToolBars();
     CreateStatusBar();
+    Editor1->SetPopupMenu(popupMenu_);
+    // Text already on the clipboard can be pasted at once, though it does
+    // not enter the history.
+    UpdatePasteCommand();
 
     std::string startupDocument;
     ReadSettings(startupDocument);
@@ -87,17 +98,19 @@ TLogoAppForm::TLogoAppForm(const std::vector<std::string>& files, QWidget* paren
 
     SetPanel(2, LineLengthText(Editor1->WrapOption().WrapByte()));
     SetPanel(3, InsertModeText(false));
+    for (int id = 0; id < kCoolBarBandCount; ++id) {
+        commands_.viewCoolBar[id]->setChecked(coolBar_->BandVisible(id));
+    }
+    searchBarShown_ = coolBar_->BandVisible(3);
     ShowLineLengthCaptions();
 
-    Editor1->OnChange = [this](TCustomEditor*) { Editor1Change(); };
-    Editor1->OnCaretMoved = [this](TCustomEditor*) { Editor1CaretMove(); };
-    Editor1->OnKeyDown = [this](TEditor*, int& key, Qt::KeyboardModifiers shift) {
-        Editor1KeyDown(key, shift);
-    };
+    ConnectPane(*Editor1);
     Editor1Change();
+    Editor1SelectionChange();
     ShowCaption();
     Editor1->setFocus();
 
+    setAcceptDrops(true);
     const bool openedHere = !files.empty();
     ProcessCommandLine(files);
     if (!openedHere && !startupDocument.empty()) {
@@ -106,10 +119,42 @@ TLogoAppForm::TLogoAppForm(const std::vector<std::string>& files, QWidget* paren
 }
 
 TLogoAppForm::~TLogoAppForm() {
-    // The editor's handlers point back at this window, which goes first.
-    Editor1->OnChange = nullptr;
-    Editor1->OnCaretMoved = nullptr;
-    Editor1->OnKeyDown = nullptr;
+    // The panes' handlers point back at this window, which goes first.
+    for (TEditor* pane : {Editor1, editor2_}) {
+        if (pane != nullptr) {
+            pane->OnChange = nullptr;
+            pane->OnCaretMoved = nullptr;
+            pane->OnSelectionChange = nullptr;
+            pane->OnKeyDown = nullptr;
+            pane->OnDrawLine = nullptr;
+            pane->OnClick = nullptr;
+            pane->OnDblClick = nullptr;
+        }
+    }
+    clipboardWatcher_->SetEnabled(false);
+}
+
+// Every pane shares the main editor's handlers.
+void TLogoAppForm::ConnectPane(TEditor& pane) {
+    pane.OnChange = [this](TCustomEditor*) { Editor1Change(); };
+    pane.OnCaretMoved = [this](TCustomEditor*) { Editor1CaretMove(); };
+    pane.OnSelectionChange = [this](TCustomEditor*, bool) { Editor1SelectionChange(); };
+    pane.OnKeyDown = [this](TEditor* sender, int& key, Qt::KeyboardModifiers shift) {
+        Editor1KeyDown(sender, key, shift);
+    };
+    pane.OnDrawLine = [this](TEditor* sender, QPainter& painter, const std::string&, int, int y,
+                             int index, const QRect& rect, bool selected) {
+        Editor1DrawLine(sender, painter, y, index, rect, selected);
+    };
+    pane.OnClick = [this](TCustomEditor* sender) { EditorClick(static_cast<TEditor*>(sender)); };
+    pane.OnDblClick = [this](TCustomEditor* sender) {
+        EditorDblClick(static_cast<TEditor*>(sender));
+    };
+    pane.installEventFilter(this);
+}
+
+TEditor* TLogoAppForm::ActivePane() const {
+    return activePane_ != nullptr ? activePane_ : Editor1;
 }
 
 // ---- start-up and closing --------------------------------------------------
@@ -130,14 +175,7 @@ void TLogoAppForm::ReadSettings(std::string& startupDocument) {
         held_.replaceLetters.push_back(
             ReadSetting(store_, TextSetting{"Search", "ReplaceLetter"}, n));
     }
-    for (int n = 0; n < 5; ++n) {
-        held_.coolBarIndex.push_back(
-            ReadSetting(store_, IntegerSetting{"View", "CoolBarIndex"}, n));
-        held_.coolBarView.push_back(ReadSetting(store_, BoolSetting{"View", "CoolBarView"}, n));
-        held_.coolBarBreak.push_back(ReadSetting(store_, BoolSetting{"View", "CoolBarBreak"}, n));
-        held_.coolBarWidth.push_back(
-            ReadSetting(store_, IntegerSetting{"View", "CoolBarWidth"}, n));
-    }
+    coolBar_->Apply(LoadCoolBarBands(store_));
 
     held_.lineMargin = ReadSetting(store_, IntegerSetting{"Option", "LineMargin"});
     held_.space = ReadSetting(store_, BoolSetting{"Option", "Space"});
@@ -179,12 +217,7 @@ void TLogoAppForm::WriteSettings() {
         WriteSetting(store_, TextSetting{"Search", "SearchLetter"}, n, held_.searchLetters[n]);
         WriteSetting(store_, TextSetting{"Search", "ReplaceLetter"}, n, held_.replaceLetters[n]);
     }
-    for (int n = 0; n < 5; ++n) {
-        WriteSetting(store_, IntegerSetting{"View", "CoolBarIndex"}, n, held_.coolBarIndex[n]);
-        WriteSetting(store_, BoolSetting{"View", "CoolBarView"}, n, held_.coolBarView[n]);
-        WriteSetting(store_, BoolSetting{"View", "CoolBarBreak"}, n, held_.coolBarBreak[n]);
-        WriteSetting(store_, IntegerSetting{"View", "CoolBarWidth"}, n, held_.coolBarWidth[n]);
-    }
+    SaveCoolBarBands(store_, coolBar_->Capture());
 
     WriteSetting(store_, IntegerSetting{"Option", "LineMargin"}, held_.lineMargin);
     WriteSetting(store_, BoolSetting{"Option", "Space"}, held_.space);
@@ -210,140 +243,12 @@ void TLogoAppForm::closeEvent(QCloseEvent* event) {
         // The settings are lost for this run, but the reporter may still go.
         ShowError(error.what());
     }
+    clipboardWatcher_->SetEnabled(false);
     setAcceptDrops(false);
     event->accept();
 }
 
-// ---- menus and status bar ----------------------------------------------------
-
-void TLogoAppForm::CreateMenus() {
-    QMenu* file = menuBar()->addMenu(QString::fromUtf8("ﾌｧｲﾙ(&F)"));
-    connect(file, &QMenu::aboutToShow, this, [this] { FileMenuOpening(); });
-    file->addAction(QString::fromUtf8("新規作成(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N), this,
-                    [this] { FileNew(); });
-    file->addAction(QString::fromUtf8("開く(&O)..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
-                    [this] { files_->FileOpen(); });
-    fileItems_.save =
-        file->addAction(QString::fromUtf8("上書き保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                        this, [this] { files_->FileSave(); });
-    fileItems_.saveAs = file->addAction(QString::fromUtf8("別名保存(&A)..."), this,
-                                        [this] { files_->FileSaveAs(); });
-    fileItems_.close =
-        file->addAction(QString::fromUtf8("閉じる(&C)"), this, [this] { files_->FileClose(); });
-    file->addSeparator();
-    fileItems_.docking = file->addAction(QString::fromUtf8("文書の最後にﾌｧｲﾙを連結(&D)"), this,
-                                         [this] { files_->FileDocking(); });
-    fileItems_.insert = file->addAction(QString::fromUtf8("ｶｰｿﾙ位置にﾌｧｲﾙを挿入(&I)"), this,
-                                        [this] { files_->FileInsert(*Editor1); });
-    file->addSeparator();
-    // Printing comes with its own issue.
-    fileItems_.print =
-        file->addAction(QString::fromUtf8("印刷(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    file->addAction(QString::fromUtf8("ﾌﾟﾘﾝﾀの設定(&U)"))->setEnabled(false);
-    fileItems_.recentSeparator = file->addSeparator();
-    for (int i = 0; i < kRecentFileCount; ++i) {
-        fileItems_.recent[i] = file->addAction(
-            QString(), this, [this, i] { files_->OpenRecentFile(RecentFileValueIndex(i)); });
-    }
-    file->addSeparator();
-    file->addAction(QString::fromUtf8("終了(&X)"), QKeySequence(Qt::ALT | Qt::Key_F4), this,
-                    [this] { close(); });
-    FileMenuOpening(); // the shortcuts act before the menu is ever shown
-
-    QMenu* folder = menuBar()->addMenu(QString::fromUtf8("ﾌｫﾙﾀﾞ(&D)"));
-    connect(folder, &QMenu::aboutToShow, this, [this] { FolderMenuOpening(); });
-    for (int n = 0; n < kFavouriteFolderCount; ++n) {
-        folderOpenItems_[n] =
-            folder->addAction(QString(), this, [this, n] { files_->OpenFromFavouriteFolder(n); });
-    }
-    folder->addSeparator();
-    for (int n = 0; n < kFavouriteFolderCount; ++n) {
-        folderSaveItems_[n] =
-            folder->addAction(QString(), this, [this, n] { files_->SaveIntoFavouriteFolder(n); });
-    }
-    FolderMenuOpening();
-
-    // The edit, search and view commands come with later issues.
-    QMenu* edit = menuBar()->addMenu(QString::fromUtf8("編集(&E)"));
-    for (const char* caption : {"元に戻す(&U)", "やり直し(&R)", "切り取り(&T)", "コピー(&C)",
-                                "貼り付け(&P)", "すべて選択(&A)"}) {
-        edit->addAction(QString::fromUtf8(caption))->setEnabled(false);
-    }
-    QMenu* search = menuBar()->addMenu(QString::fromUtf8("検索(&S)"));
-    for (const char* caption : {"検索(&F)", "置換(&R)"}) {
-        search->addAction(QString::fromUtf8(caption))->setEnabled(false);
-    }
-    QMenu* view = menuBar()->addMenu(QString::fromUtf8("表示(&V)"));
-    view->addAction(QString::fromUtf8("ﾂｰﾙﾊﾞｰ(&T)"))->setEnabled(false);
-
-    QMenu* option = menuBar()->addMenu(QString::fromUtf8("設定(&O)"));
-    option->addAction(QString::fromUtf8("設定(&O)"))->setEnabled(false);
-    option->addAction(QString::fromUtf8("BOX選択(&B)"), QKeySequence(Qt::CTRL | Qt::Key_B))
-        ->setEnabled(false);
-    readOnlyItem_ = option->addAction(QString::fromUtf8("読み取り専用(&R)"), this,
-                                      [this] { OptionReadOnlyItemClick(); });
-    readOnlyItem_->setCheckable(true);
-    connect(option, &QMenu::aboutToShow, this,
-            [this] { readOnlyItem_->setChecked(Editor1->ReadOnly()); });
-    option->addSeparator();
-    const QKeySequence presetKeys[] = {QKeySequence(Qt::Key_F11), QKeySequence(Qt::Key_F12),
-                                       QKeySequence(Qt::SHIFT | Qt::Key_F12)};
-    for (int k = 1; k <= 3; ++k) {
-        lineLenItems_[k - 1] = option->addAction(QString(), presetKeys[k - 1], this,
-                                                 [this, k] { OptionMyLineLenItemClick(k); });
-    }
-
-    QMenu* help = menuBar()->addMenu(QString::fromUtf8("ﾍﾙﾌﾟ(&H)"));
-    help->addAction(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報(&A)"), this, [this] {
-        TAboutBox about(this);
-        about.exec();
-    });
-}
-
-void TLogoAppForm::CreateStatusBar() {
-    for (int i = 0; i < kStatusPanelCount; ++i) {
-        const TStatusPanelLayout& layout = kStatusPanelLayout[i];
-        auto* label = new QLabel(this);
-        label->setAlignment(layout.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-        if (layout.width > 0) {
-            label->setFixedWidth(layout.width);
-            statusBar()->addWidget(label);
-        } else {
-            statusBar()->addWidget(label, 1);
-        }
-        panels_[i] = label;
-    }
-}
-
-void TLogoAppForm::FileMenuOpening() {
-    const FileMenuEnabling state = FileMenuState(*Editor1);
-    fileItems_.save->setEnabled(state.save);
-    fileItems_.saveAs->setEnabled(state.saveAs);
-    fileItems_.close->setEnabled(state.close);
-    fileItems_.print->setEnabled(false);
-    fileItems_.docking->setEnabled(state.merge);
-    fileItems_.insert->setEnabled(state.merge);
-    const auto items = RecentFileItems(store_);
-    fileItems_.recentSeparator->setVisible(items[0].visible);
-    for (int i = 0; i < kRecentFileCount; ++i) {
-        fileItems_.recent[i]->setVisible(items[i].visible);
-        fileItems_.recent[i]->setText(Ui(items[i].caption));
-    }
-}
-
-void TLogoAppForm::FolderMenuOpening() {
-    const FolderMenu menu = FolderMenuItems(store_, Editor1->TextLength() == 0);
-    const auto show = [](QAction* action, const FolderMenuItem& item) {
-        action->setVisible(item.visible);
-        action->setEnabled(item.enabled);
-        action->setText(Ui(item.caption));
-        action->setShortcut(QKeySequence(Ui(std::string(item.shortcut))));
-    };
-    for (int n = 0; n < kFavouriteFolderCount; ++n) {
-        show(folderOpenItems_[n], menu.open[n]);
-        show(folderSaveItems_[n], menu.save[n]);
-    }
-}
+// ---- status bar ------------------------------------------------------------
 
 QString TLogoAppForm::PanelText(int panel) const {
     return panels_.at(panel)->text();
@@ -356,25 +261,45 @@ void TLogoAppForm::SetPanel(int panel, const std::string& text) {
 // ---- article status and caption ------------------------------------------
 
 void TLogoAppForm::Editor1Change() {
+    TEditor* pane = ActivePane();
     const TDocumentName name = files_->Untitled() ? TDocumentName::Untitled : TDocumentName::Named;
-    const TArticleStatusResult result = status_.Recompute(*Editor1, Editor1->Row(), name);
+    const TArticleStatusResult result = status_.Recompute(*Editor1, pane->Row(), name);
     for (int i = 0; i < kStatusPanelCount; ++i) {
         SetPanel(i, result.panels[i]);
     }
     if (result.markCaption) {
         ShowCaption();
     }
+    // The commands that depend on the document.
+    const bool hasText = Editor1->TextLength() > 0;
+    const bool writable = !Editor1->ReadOnly();
+    if (writable) {
+        commands_.editUndo->setEnabled(Editor1->CanUndo());
+        commands_.editRedo->setEnabled(Editor1->CanRedo());
+        commands_.fileSave->setEnabled(hasText);
+        for (QAction* align : {commands_.editLeft, commands_.editCenter, commands_.editRight}) {
+            align->setEnabled(hasText);
+        }
+    }
+    commands_.editSelectAll->setEnabled(hasText);
+    for (QAction* command : {commands_.fileSaveAs, commands_.fileClose, commands_.filePrint}) {
+        command->setEnabled(hasText);
+    }
 }
 
 void TLogoAppForm::Editor1CaretMove() {
-    SetPanel(0, status_.CaretMove(Editor1->Row()));
+    SetPanel(0, status_.CaretMove(ActivePane()->Row()));
 }
 
-void TLogoAppForm::Editor1KeyDown(int key, Qt::KeyboardModifiers shift) {
-    if (key == VK_INSERT && (shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier |
-                                      Qt::MetaModifier)) == 0) {
+void TLogoAppForm::Editor1KeyDown(TEditor* sender, int key, Qt::KeyboardModifiers shift) {
+    constexpr Qt::KeyboardModifiers kModifiers =
+        Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (key == VK_INSERT && (shift & kModifiers) == 0) {
+        // Only the main editor's mode; it is the one panel 3 shows.
         Editor1->SetOverwrite(!Editor1->Overwrite());
         SetPanel(3, InsertModeText(Editor1->Overwrite()));
+    } else if (key == VK_TAB && (shift & kModifiers) == Qt::ShiftModifier && editor2_ != nullptr) {
+        (sender == Editor1 ? static_cast<QWidget*>(editor2_) : Editor1)->setFocus();
     }
 }
 
@@ -399,15 +324,28 @@ void TLogoAppForm::ResetCaption() {
 void TLogoAppForm::UpdateReadOnlyState() {
     const bool readOnly = Editor1->ReadOnly();
     ShowCaption();
-    fileItems_.docking->setEnabled(!readOnly);
-    fileItems_.insert->setEnabled(!readOnly);
-    if (!readOnly) {
-        Editor1Change();
+    for (QAction* command :
+         {commands_.fileDocking, commands_.fileInsert, commands_.editCut, commands_.editAddCut,
+          commands_.editToday, commands_.editLeft, commands_.editCenter, commands_.editRight}) {
+        command->setEnabled(!readOnly);
     }
+    if (readOnly) {
+        for (QAction* command : {commands_.editUndo, commands_.editRedo, commands_.editPaste}) {
+            command->setEnabled(false);
+        }
+    } else {
+        // Undo, redo and the other document-dependent commands come back.
+        Editor1Change();
+        Editor1SelectionChange();
+    }
+    commands_.readOnly->setChecked(readOnly);
 }
 
 void TLogoAppForm::OptionReadOnlyItemClick() {
     Editor1->SetReadOnly(!Editor1->ReadOnly());
+    if (editor2_ != nullptr) {
+        editor2_->SetReadOnly(Editor1->ReadOnly());
+    }
     Editor1Change();
     UpdateReadOnlyState();
 }
@@ -422,7 +360,7 @@ void TLogoAppForm::OptionMyLineLenItemClick(int k) {
 
 void TLogoAppForm::ShowLineLengthCaptions() {
     for (int k = 1; k <= 3; ++k) {
-        lineLenItems_[k - 1]->setText(LineLengthCaption(held_.myLineLen[k - 1], k));
+        commands_.lineLength[k - 1]->setText(LineLengthCaption(held_.myLineLen[k - 1], k));
     }
 }
 

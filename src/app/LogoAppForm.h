@@ -1,11 +1,19 @@
 // TLogoAppForm: the program's one main window around the editor Editor1,
-// with the main menu, the status bar of six panels and the settings the
-// window keeps from start-up to close. Its handlers are short: the article
-// status, the document's files and the further instances are worked out by
-// the helpers beside it, and the window only shows what they decide.
+// with the main menu, the cool bar of tool bars, the status bar of six panels
+// and the settings the window keeps from start-up to close. Its handlers are
+// short: the article status, the document's files, the clipboard history and
+// the further instances are worked out by the helpers beside it, and the
+// window only shows what they decide.
+//
+// The window's code is spread over files by concern: LogoAppForm.cpp (start,
+// close, status, caption, files), LogoAppFormCommands.cpp (the commands, menus
+// and tool bars and when they are available), LogoAppFormEdit.cpp (the edit
+// commands and the clipboard history) and LogoAppFormView.cpp (tool bars
+// shown and hidden, the split view, the tab and space marks, clicks).
 #pragma once
 
 #include "app/ArticleStatus.h"
+#include "app/ClipboardHistory.h"
 #include "app/DocumentFiles.h"
 #include "editor/EditorTypes.h"
 #include "settings/SettingsStore.h"
@@ -18,17 +26,37 @@
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
+class QPainter;
+class QPrinter;
+class QSplitter;
 
 namespace mojiro {
 
-class TEditor;
+class TClipboardWatcher;
+class TCoolBar;
 class TCustomEditor;
+class TEditor;
 
 // The screen line spacing of `index` (0 to 6): the font's point size times
 // 0, 1/4, 1/3, 1/2, 2/3, 3/4 or 1, rounded half to even, as the extra pixels
 // between rows. An index outside the range counts as 0.
 void ApplyLineMargin(TCustomEditor& editor, int index);
+
+// Every command of the window, shared by its menu item and its tool button,
+// so that both always show the same state.
+struct TMainCommands {
+    QAction *fileNew, *fileOpen, *fileSave, *fileSaveAs, *fileClose, *fileDocking, *fileInsert,
+        *filePrint, *filePrinterSetup, *fileExit;
+    QAction *editUndo, *editRedo, *editCut, *editCopy, *editAddCut, *editAddCopy, *editPaste,
+        *editHistory, *editSelectAll, *editToday, *editLeft, *editCenter, *editRight;
+    QAction *splitV, *splitH;
+    std::array<QAction*, 5> viewCoolBar;
+    QAction *option, *box, *readOnly;
+    std::array<QAction*, 3> lineLength;
+    QAction *help, *about;
+};
 
 class TLogoAppForm : public QMainWindow, public DocumentFilesHost {
     Q_OBJECT
@@ -40,10 +68,17 @@ public:
     ~TLogoAppForm() override;
 
     TEditor* Editor1 = nullptr;
+    // The second pane while the window is split, else null.
+    [[nodiscard]] TEditor* Editor2() const { return editor2_; }
+    // The pane that last had the focus; the main editor when not split.
+    [[nodiscard]] TEditor* ActivePane() const;
 
     [[nodiscard]] QString PanelText(int panel) const;
     [[nodiscard]] TDocumentFiles& DocumentFiles() { return *files_; }
-    [[nodiscard]] QAction* LineLengthItem(int k) const { return lineLenItems_.at(k - 1); }
+    [[nodiscard]] const TMainCommands& Commands() const { return commands_; }
+    [[nodiscard]] QAction* LineLengthItem(int k) const { return commands_.lineLength.at(k - 1); }
+    [[nodiscard]] const TClipboardHistory& ClipboardHistory() const { return history_; }
+    [[nodiscard]] TCoolBar& CoolBar() { return *coolBar_; }
 
     // The three line-length presets, k = 1 to 3.
     void OptionMyLineLenItemClick(int k);
@@ -53,11 +88,34 @@ public:
     // Opens the last file here and the others in a further instance.
     void ProcessCommandLine(const std::vector<std::string>& arguments);
 
+    // ---- edit commands (LogoAppFormEdit.cpp) -----------------------------
+    void EditUndoItemClick();
+    void EditRedoItemClick();
+    void EditCutItemClick();
+    void EditCopyItemClick();
+    void EditAddCutItemClick();
+    void EditAddCopyItemClick();
+    void EditPasteItemClick();
+    void EditSelAllItemClick();
+    void HistoryItemsClick(int i);
+    void BoxItemClick();
+    void Editor1SelectionChange();
+    void ClipboardWatcher1Change();
+
+    // ---- view (LogoAppFormView.cpp) ----------------------------------------
+    void ViewCoolBarItemClick(int id);
+    void SplitVItemClick();
+    void SplitHItemClick();
+    [[nodiscard]] bool SearchBarShown() const { return searchBarShown_; }
+
 protected:
     // FormCloseQuery and the closing steps.
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Notices which pane gets the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The values the window holds from start-up to close, as stored.
@@ -70,28 +128,55 @@ private:
         std::array<int, 3> myLineLen{12, 40, 36};
         int todayIndex = 0;
         // Read at start-up and written back unchanged until the search bar
-        // and the cool bar exist, so nothing stored is lost.
+        // exists, so nothing stored is lost.
         std::vector<std::string> searchLetters, replaceLetters;
-        std::vector<int> coolBarIndex, coolBarWidth;
-        std::vector<bool> coolBarView, coolBarBreak;
         std::string iniDir; // UTF-8
         bool shousai = false;
     };
+    enum class SplitKind { None, AboveEachOther, SideBySide };
 
+    // ---- commands, menus, tool bars (LogoAppFormCommands.cpp) -----------
+    void CreateCommands();
     void CreateMenus();
+    void CreateToolBars();
     void CreateStatusBar();
+    void FileMenuOpening();
+    void FolderMenuOpening();
+    void EditMenuOpening(QMenu& history);
+    void ShowLineLengthCaptions();
+
+    // ---- start, close, status (LogoAppForm.cpp) ---------------------------
     void ReadSettings(std::string& startupDocument);
     void WriteSettings();
     void Editor1Change();
     void Editor1CaretMove();
-    void Editor1KeyDown(int key, Qt::KeyboardModifiers shift);
+    void Editor1KeyDown(TEditor* sender, int key, Qt::KeyboardModifiers shift);
+    void ConnectPane(TEditor& pane);
     void SetPanel(int panel, const std::string& text);
     void ShowCaption();
-    void ShowLineLengthCaptions();
-    void FileMenuOpening();
-    void FolderMenuOpening();
     void FileNew();
     void LaunchInstance(const std::vector<std::string>& files);
+
+    // ---- edit helpers (LogoAppFormEdit.cpp) --------------------------------
+    // The search or replace box with the focus, else null (the pane is the
+    // target).
+    [[nodiscard]] QLineEdit* FocusedBox() const;
+    void ReplaceTargetSelection(const std::string& cp932);
+    // Paste is available while the clipboard holds text.
+    void UpdatePasteCommand();
+
+    // ---- view helpers (LogoAppFormView.cpp) --------------------------------
+    void ToggleSplit(SplitKind kind);
+    void OpenSplit(SplitKind kind);
+    void CloseSplit();
+    void LayOutSplit();
+    void Editor1DrawLine(TEditor* sender, QPainter& painter, int y, int index, const QRect& rect,
+                         bool selected);
+    void EditorDblClick(TEditor* sender);
+    void EditorClick(TEditor* sender);
+    void HelpItemClick();
+    // The help page at the topic of a help context number; 0 for contents.
+    void ShowHelp(int context);
 
     // ---- DocumentFilesHost ----
     Answer AskSaveChanges(const std::string& text) override;
@@ -109,16 +194,32 @@ private:
     SettingsStore store_;
     HeldSettings held_;
     ArticleStatus status_;
+    TClipboardHistory history_;
     std::unique_ptr<TDocumentFiles> files_;
+    // One printer for the window, so that a printer chosen in the set-up
+    // stays chosen.
+    std::unique_ptr<QPrinter> printer_;
+    TMainCommands commands_{};
+    TCoolBar* coolBar_ = nullptr;
+    TClipboardWatcher* clipboardWatcher_ = nullptr;
     std::array<QLabel*, kStatusPanelCount> panels_{};
-    std::array<QAction*, 3> lineLenItems_{};
-    QAction* readOnlyItem_ = nullptr;
-    struct FileItems {
-        QAction *save, *saveAs, *close, *print, *docking, *insert, *recentSeparator;
-        std::array<QAction*, 10> recent;
-    } fileItems_{};
+    QAction* recentSeparator_ = nullptr;
+    std::array<QAction*, 10> recentItems_{};
     std::array<QAction*, 10> folderOpenItems_{};
     std::array<QAction*, 10> folderSaveItems_{};
+    std::array<QAction*, kClipboardHistorySize> historyItems_{};
+    QMenu* popupMenu_ = nullptr;
+    std::array<QAction*, kClipboardHistorySize> popupHistoryItems_{};
+
+    // View state.
+    bool searchBarShown_ = true;
+    SplitKind split_ = SplitKind::None;
+    QSplitter* splitter_ = nullptr;
+    TEditor* editor2_ = nullptr;
+    TEditor* activePane_ = nullptr;
+    bool lineSelectArmed_ = false;
+    std::ptrdiff_t wordSelStart_ = 0;
+    std::ptrdiff_t wordSelLength_ = 0;
 };
 
 } // namespace mojiro

@@ -25,4 +25,10 @@ constexpr std::size_t CharLength(std::string_view text, std::size_t i) {
 // Upper case of the code page: changes single-byte a..z only, never a trail byte.
 std::string AnsiUpperCase(std::string_view text);
 
+// Whether two texts are equal without regard to letter case, as the system's
+// Japanese text comparison sees it: half-width and full-width Latin letters,
+// and the Greek and Cyrillic letters of the code page, each with its own
+// other case (a full-width letter never equals a half-width one).
+[[nodiscard]] bool SameTextIgnoringCase(std::string_view a, std::string_view b);
+
 } // namespace mojiro

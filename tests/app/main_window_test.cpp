@@ -2,6 +2,7 @@
 // typing, saving and starting again, on the offscreen platform with the
 // settings store in a folder of the test's own.
 #include "FileTestSupport.h"
+#include "app/CoolBar.h"
 #include "app/LogoAppForm.h"
 #include "app/RecentFiles.h"
 #include "editor/control/TEditor.h"
@@ -133,13 +134,11 @@ TEST_F(MainWindowTest, ClosingKeepsStoredValuesItHasNoUseForYet) {
         SettingsStore store(DefaultSettingsPath());
         store.Open();
         WriteSetting(store, TextSetting{"Search", "SearchLetter"}, 3, "abc");
-        WriteSetting(store, IntegerSetting{"View", "CoolBarWidth"}, 2, 111);
         WriteSetting(store, TextSetting{"Option", "TitleTopLetter"}, "\x81\x9A"); // ★
     }
     auto window = Start();
     EXPECT_TRUE(window->close());
     EXPECT_EQ("abc", Stored("Search", "SearchLetter3"));
-    EXPECT_EQ("111", Stored("View", "CoolBarWidth2"));
     EXPECT_EQ("\x81\x9A", Stored("Option", "TitleTopLetter"));
 }
 
@@ -186,6 +185,22 @@ TEST_F(MainWindowTest, MissingStartupDocumentLeavesAnUntitledDocumentAndSaysSo) 
     auto window = Start();
     EXPECT_TRUE(window->DocumentFiles().Untitled());
     EXPECT_EQ(missing.string() + "は存在しません", Utf8(window->PanelText(5)));
+}
+
+TEST_F(MainWindowTest, ToolBarArrangementComesBackAfterRestart) {
+    {
+        auto window = Start();
+        window->Commands().viewCoolBar[1]->trigger(); // hide the edit bar
+        EXPECT_TRUE(window->close());
+    }
+    auto window = Start();
+    EXPECT_FALSE(window->CoolBar().BandVisible(1));
+    EXPECT_FALSE(window->Commands().viewCoolBar[1]->isChecked());
+    EXPECT_TRUE(window->CoolBar().BandVisible(0));
+    const TCoolBarBands bands = window->CoolBar().Capture();
+    for (int n = 0; n < kCoolBarBandCount; ++n) {
+        EXPECT_EQ(n, bands[n].id);
+    }
 }
 
 TEST_F(MainWindowTest, CancellingTheSaveQuestionKeepsTheWindowAndWritesNothing) {
