@@ -13,6 +13,7 @@
 #pragma once
 
 #include "app/ArticleStatus.h"
+#include "app/CaretMemory.h"
 #include "app/ClipboardHistory.h"
 #include "app/DocumentFiles.h"
 #include "editor/EditorTypes.h"
@@ -51,6 +52,7 @@ struct TMainCommands {
         *filePrint, *filePrinterSetup, *fileExit;
     QAction *editUndo, *editRedo, *editCut, *editCopy, *editAddCut, *editAddCopy, *editPaste,
         *editHistory, *editSelectAll, *editToday, *editLeft, *editCenter, *editRight;
+    QAction *posMemo, *posJump;
     QAction *splitV, *splitH;
     std::array<QAction*, 5> viewCoolBar;
     QAction *option, *box, *readOnly;
@@ -99,6 +101,11 @@ public:
     void EditSelAllItemClick();
     void HistoryItemsClick(int i);
     void BoxItemClick();
+    void EditTodayItemClick();
+    // 2 right, 4 centre, 6 left.
+    void AlignLines(int divisor);
+    void PosMemoItemClick();
+    void PosJumpItemClick();
     void Editor1SelectionChange();
     void ClipboardWatcher1Change();
 
@@ -189,12 +196,13 @@ private:
     void ShowError(const std::string& text) override;
     void ResetCaption() override;
     void RecomputeStatus() override { Editor1Change(); }
-    void DisableCaretJump() override {}
+    void DisableCaretJump() override;
 
     SettingsStore store_;
     HeldSettings held_;
     ArticleStatus status_;
     TClipboardHistory history_;
+    TCaretMemory caretMemory_;
     std::unique_ptr<TDocumentFiles> files_;
     // One printer for the window, so that a printer chosen in the set-up
     // stays chosen.

@@ -4,6 +4,7 @@
 #include "app/AboutBox.h"
 #include "app/CoolBar.h"
 #include "app/FavouriteFolders.h"
+#include "app/LineAlignment.h"
 #include "app/LogoAppForm.h"
 #include "app/RecentFiles.h"
 #include "app/UiText.h"
@@ -97,16 +98,21 @@ void TLogoAppForm::CreateCommands() {
     c.editSelectAll =
         make("すべて選択(&S)", QKeySequence(Qt::CTRL | Qt::Key_A), "すべて選択(Ctrl+A)",
              CommandIcon("edit-select-all"), [this] { EditSelAllItemClick(); });
-    // Date insertion and alignment come with their own issue.
     c.editToday = make("日付の挿入(&D)", QKeySequence(Qt::CTRL | Qt::Key_D), "日付の挿入(Ctrl+D)",
-                       CommandIcon("x-office-calendar"), [] {});
-    c.editRight = make("右寄せ(&M)", none, "右寄せ", CommandIcon("format-justify-right"), [] {});
-    c.editCenter =
-        make("中央寄せ(&N)", none, "中央寄せ", CommandIcon("format-justify-center"), [] {});
-    c.editLeft = make("左寄せ(&L)", none, "左寄せ", CommandIcon("format-justify-left"), [] {});
-    for (QAction* pending : {c.editToday, c.editRight, c.editCenter, c.editLeft}) {
-        pending->setVisible(false);
-    }
+                       CommandIcon("x-office-calendar"), [this] { EditTodayItemClick(); });
+    c.editRight = make("右寄せ(&M)", none, "右寄せ", CommandIcon("format-justify-right"),
+                       [this] { AlignLines(kAlignRight); });
+    c.editCenter = make("中央寄せ(&N)", none, "中央寄せ", CommandIcon("format-justify-center"),
+                        [this] { AlignLines(kAlignCentre); });
+    c.editLeft = make("左寄せ(&L)", none, "左寄せ", CommandIcon("format-justify-left"),
+                      [this] { AlignLines(kAlignLeft); });
+    c.posMemo = make("カーソル位置の記憶(&M)", QKeySequence(Qt::CTRL | Qt::Key_M),
+                     "カーソル位置の記憶(Ctrl+M)", CommandIcon("bookmark-new"),
+                     [this] { PosMemoItemClick(); });
+    c.posJump =
+        make("記憶した位置へ移動(&J)", QKeySequence(Qt::CTRL | Qt::Key_J),
+             "記憶した位置へ移動(Ctrl+J)", CommandIcon("go-jump"), [this] { PosJumpItemClick(); });
+    c.posJump->setEnabled(false);
     // The edit bar starts without paste until the clipboard is seen to hold text.
     c.editPaste->setEnabled(false);
 
@@ -203,6 +209,8 @@ void TLogoAppForm::CreateMenus() {
     for (const char* caption : {"検索・置換文字の入力(&F)", "次を検索(&N)", "前を検索(&P)"}) {
         search->addAction(QString::fromUtf8(caption))->setEnabled(false);
     }
+    search->addSeparator();
+    search->addActions({c.posMemo, c.posJump});
 
     QMenu* view = menuBar()->addMenu(QString::fromUtf8("表示(&V)"));
     for (QAction* band : c.viewCoolBar) {
@@ -280,6 +288,7 @@ void TLogoAppForm::CreateToolBars() {
                                    c.editAddCopy, c.editPaste, c.editSelectAll, c.editToday,
                                    c.editLeft, c.editCenter, c.editRight});
     coolBar_->Band(2)->addActions({c.splitH, c.splitV, c.option, c.box, c.readOnly, c.help});
+    coolBar_->Band(4)->addActions({c.posMemo, c.posJump});
 }
 
 void TLogoAppForm::CreateStatusBar() {

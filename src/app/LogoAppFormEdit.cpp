@@ -3,6 +3,8 @@
 // Each acts on the search or replace box when one has the focus, else on the
 // active pane.
 #include "app/CoolBar.h"
+#include "app/DateInsertion.h"
+#include "app/LineAlignment.h"
 #include "app/LogoAppForm.h"
 #include "app/UiText.h"
 #include "editor/control/ClipboardMime.h"
@@ -144,6 +146,28 @@ void TLogoAppForm::BoxItemClick() {
     const bool nowBox = Editor1->SelectionMode() == TEditorSelectionMode::smBox;
     SetPanel(4, BoxModeText(nowBox));
     commands_.box->setChecked(nowBox);
+}
+
+void TLogoAppForm::EditTodayItemClick() {
+    ReplaceTargetSelection(TodayText(held_.todayIndex, CurrentLocalTime(), store_));
+}
+
+void TLogoAppForm::AlignLines(int divisor) {
+    mojiro::AlignLines(*ActivePane(), Editor1->WrapOption().WrapByte(), divisor);
+}
+
+void TLogoAppForm::PosMemoItemClick() {
+    caretMemory_.Remember(*ActivePane());
+    commands_.posJump->setEnabled(caretMemory_.CanJump());
+}
+
+void TLogoAppForm::PosJumpItemClick() {
+    caretMemory_.Jump(*ActivePane());
+}
+
+void TLogoAppForm::DisableCaretJump() {
+    caretMemory_.Disable();
+    commands_.posJump->setEnabled(false);
 }
 
 void TLogoAppForm::Editor1SelectionChange() {

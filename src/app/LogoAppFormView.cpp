@@ -191,10 +191,10 @@ void TLogoAppForm::Editor1DrawLine(TEditor* sender, QPainter& painter, int y, in
 // ---- clicks ------------------------------------------------------------------------
 
 void TLogoAppForm::EditorDblClick(TEditor* sender) {
-    const QPoint caret = sender->CaretRect().topLeft();
+    const TCustomEditor::Point caret = sender->CaretPixelPos();
     // A web or mail address is taken whole, as the view settings scan it.
-    const TokenKind kind = sender->TokenAtPos(caret.x(), caret.y(), true).kind;
-    sender->SelectTokenAtPos(caret.x(), caret.y(),
+    const TokenKind kind = sender->TokenAtPos(caret.x, caret.y, true).kind;
+    sender->SelectTokenAtPos(caret.x, caret.y,
                              kind == TokenKind::tkUrl || kind == TokenKind::tkMail);
     lineSelectArmed_ = true;
     wordSelStart_ = sender->SelStart();
@@ -202,9 +202,9 @@ void TLogoAppForm::EditorDblClick(TEditor* sender) {
 }
 
 void TLogoAppForm::EditorClick(TEditor* sender) {
-    const QPoint caret = sender->CaretRect().topLeft();
-    const RowCol place = sender->PosToRowCol(caret.x(), caret.y(), false);
-    const std::ptrdiff_t i = sender->CharIndexFromPos(caret.x(), caret.y());
+    const TCustomEditor::Point caret = sender->CaretPixelPos();
+    const RowCol place = sender->PosToRowCol(caret.x, caret.y, false);
+    const std::ptrdiff_t i = sender->CharIndexFromPos(caret.x, caret.y);
     const bool inside =
         i >= wordSelStart_ && i < wordSelStart_ + wordSelLength_ && sender->SelLength() > 0;
     if (!inside) {

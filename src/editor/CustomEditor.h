@@ -162,7 +162,7 @@ public:
     // Recomputes the metrics from the host (font, margins, size, scroll bars).
     void InitFontMetrics();
 
-    // ---- positions (Part of the coordinate model) ---------------------
+    // ---- positions: the coordinate model -------------------------------
     [[nodiscard]] RowCol PosToRowCol(int x, int y, bool round) const;
     [[nodiscard]] RowOffset PosToRowOffset(int x, int y) const;
     [[nodiscard]] std::ptrdiff_t CharIndexFromPos(int x, int y) const;
