@@ -1,8 +1,8 @@
 // The print job over a recording target: where each row lands, where pages
 // break, what an empty row and a tab print as, the head line, and the widest
 // row measurement.
-#include "../editor/FakeHost.h"
 #include "editor/CustomEditor.h"
+#include "editor/FakeHost.h"
 #include "print/PrintJob.h"
 
 #include <gtest/gtest.h>

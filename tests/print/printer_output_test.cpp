@@ -1,8 +1,9 @@
 // Printing for real on the offscreen platform: a CP932 document through
 // QPrinter into a PDF file, and the print dialog against that printer and a
 // fresh settings store.
-#include "../editor/FakeHost.h"
+#include "QtTestApp.h"
 #include "editor/CustomEditor.h"
+#include "editor/FakeHost.h"
 #include "print/PrintCommands.h"
 #include "print/PrintDlg.h"
 #include "print/PrintSettings.h"
@@ -21,25 +22,6 @@
 
 namespace mojiro {
 namespace {
-
-class QtApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "print_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
-::testing::Environment* const kQtApplication =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 // A dialog whose warnings are noted instead of shown.
 class QuietPrintDlg : public TPrintDlg {

@@ -1,3 +1,4 @@
+#include "QtTestApp.h"
 #include "widgets/ClipboardWatcher.h"
 
 #include <QApplication>
@@ -7,16 +8,7 @@
 namespace mojiro {
 namespace {
 
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "widgets_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
-    (void)app;
-}
-
 TEST(ClipboardWatcher, ListensOnlyWhileEnabledWithAHandler) {
-    EnsureApplication();
     TClipboardWatcher watcher;
     int changes = 0;
     EXPECT_FALSE(watcher.Joined());

@@ -1,4 +1,4 @@
-// The widget tests share one QApplication, created before the first test and
+// Every widget test program shares one QApplication, created before the first test and
 // destroyed after the last, and a few helpers to put a view on screen.
 #pragma once
 
@@ -21,7 +21,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[32] = "editor_control_tests";
+    char name_[32] = "mojiro_tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> app_;
 };
