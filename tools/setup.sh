@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev
           libbenchmark-dev clang libclang-rt-14-dev
-          qt6-base-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth)
+          qt6-base-dev libfontconfig-dev fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -6,6 +6,7 @@
 #include "app/FileFilter.h"
 #include "app/FurtherInstances.h"
 #include "app/RecentFiles.h"
+#include "app/SearchBar.h"
 #include "app/UiText.h"
 #include "editor/VirtualKeys.h"
 #include "editor/control/TEditor.h"
@@ -84,8 +85,9 @@ TLogoAppForm::TLogoAppForm(const std::vector<std::string>& files, QWidget* paren
     files_ = std::make_unique<TDocumentFiles>(*Editor1, store_, *this);
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     CreateCommands();
-    CreateMenus();
     CreateToolBars();
+    CreateSearchBars();
+    CreateMenus();
     CreateStatusBar();
     Editor1->SetPopupMenu(popupMenu_);
     // Text already on the clipboard can be pasted at once, though it does
@@ -169,12 +171,9 @@ void TLogoAppForm::ReadSettings(std::string& startupDocument) {
                 ReadSetting(store_, IntegerSetting{"Locate", "Height"}));
     held_.iniDir = Cp932ToUtf8(ReadSetting(store_, TextSetting{"File", "IniDir"}));
 
-    for (int n = 0; n < 8; ++n) {
-        held_.searchLetters.push_back(
-            ReadSetting(store_, TextSetting{"Search", "SearchLetter"}, n));
-        held_.replaceLetters.push_back(
-            ReadSetting(store_, TextSetting{"Search", "ReplaceLetter"}, n));
-    }
+    search_->LoadHistories(store_);
+    searchBars_->ShowSearchHistory(search_->SearchHistory());
+    searchBars_->ShowReplaceHistory(search_->ReplaceHistory());
     coolBar_->Apply(LoadCoolBarBands(store_));
 
     held_.lineMargin = ReadSetting(store_, IntegerSetting{"Option", "LineMargin"});
@@ -213,10 +212,7 @@ void TLogoAppForm::WriteSettings() {
     const std::string folder = files_->OpenFolder().empty() ? held_.iniDir : files_->OpenFolder();
     WriteSetting(store_, TextSetting{"File", "IniDir"}, Utf8ToCp932(folder).bytes);
 
-    for (int n = 0; n < 8; ++n) {
-        WriteSetting(store_, TextSetting{"Search", "SearchLetter"}, n, held_.searchLetters[n]);
-        WriteSetting(store_, TextSetting{"Search", "ReplaceLetter"}, n, held_.replaceLetters[n]);
-    }
+    search_->SaveHistories(store_);
     SaveCoolBarBands(store_, coolBar_->Capture());
 
     WriteSetting(store_, IntegerSetting{"Option", "LineMargin"}, held_.lineMargin);
@@ -285,6 +281,7 @@ void TLogoAppForm::Editor1Change() {
     for (QAction* command : {commands_.fileSaveAs, commands_.fileClose, commands_.filePrint}) {
         command->setEnabled(hasText);
     }
+    searchBars_->ShowButtons(StatusButtons(search_->SearchText(), *pane));
 }
 
 void TLogoAppForm::Editor1CaretMove() {
@@ -339,6 +336,7 @@ void TLogoAppForm::UpdateReadOnlyState() {
         Editor1SelectionChange();
     }
     commands_.readOnly->setChecked(readOnly);
+    searchBars_->SetReadOnly(readOnly);
 }
 
 void TLogoAppForm::OptionReadOnlyItemClick() {

@@ -16,6 +16,7 @@
 #include "app/CaretMemory.h"
 #include "app/ClipboardHistory.h"
 #include "app/DocumentFiles.h"
+#include "app/SearchCommands.h"
 #include "editor/EditorTypes.h"
 #include "settings/SettingsStore.h"
 
@@ -37,6 +38,7 @@ namespace mojiro {
 
 class TClipboardWatcher;
 class TCoolBar;
+class TSearchBars;
 class TCustomEditor;
 class TEditor;
 
@@ -52,7 +54,7 @@ struct TMainCommands {
         *filePrint, *filePrinterSetup, *fileExit;
     QAction *editUndo, *editRedo, *editCut, *editCopy, *editAddCut, *editAddCopy, *editPaste,
         *editHistory, *editSelectAll, *editToday, *editLeft, *editCenter, *editRight;
-    QAction *posMemo, *posJump;
+    QAction *searchLetter, *posMemo, *posJump;
     QAction *splitV, *splitH;
     std::array<QAction*, 5> viewCoolBar;
     QAction *option, *box, *readOnly;
@@ -81,6 +83,8 @@ public:
     [[nodiscard]] QAction* LineLengthItem(int k) const { return commands_.lineLength.at(k - 1); }
     [[nodiscard]] const TClipboardHistory& ClipboardHistory() const { return history_; }
     [[nodiscard]] TCoolBar& CoolBar() { return *coolBar_; }
+    [[nodiscard]] TSearchCommands& Search() { return *search_; }
+    [[nodiscard]] TSearchBars& SearchBars() { return *searchBars_; }
 
     // The three line-length presets, k = 1 to 3.
     void OptionMyLineLenItemClick(int k);
@@ -109,6 +113,10 @@ public:
     void Editor1SelectionChange();
     void ClipboardWatcher1Change();
 
+    // ---- search (LogoAppFormSearch.cpp) ------------------------------------
+    // Ctrl+F: the search box gets the focus, the bar shown for the moment.
+    void SearchLetterItemClick();
+
     // ---- view (LogoAppFormView.cpp) ----------------------------------------
     void ViewCoolBarItemClick(int id);
     void SplitVItemClick();
@@ -134,9 +142,6 @@ private:
         TColor tabColor = clActiveCaption;
         std::array<int, 3> myLineLen{12, 40, 36};
         int todayIndex = 0;
-        // Read at start-up and written back unchanged until the search bar
-        // exists, so nothing stored is lost.
-        std::vector<std::string> searchLetters, replaceLetters;
         std::string iniDir; // UTF-8
         bool shousai = false;
     };
@@ -171,6 +176,10 @@ private:
     void ReplaceTargetSelection(const std::string& cp932);
     // Paste is available while the clipboard holds text.
     void UpdatePasteCommand();
+
+    // ---- search helpers (LogoAppFormSearch.cpp) ----------------------------
+    friend class TWindowSearchHost;
+    void CreateSearchBars();
 
     // ---- view helpers (LogoAppFormView.cpp) --------------------------------
     void ToggleSplit(SplitKind kind);
@@ -209,6 +218,9 @@ private:
     std::unique_ptr<QPrinter> printer_;
     TMainCommands commands_{};
     TCoolBar* coolBar_ = nullptr;
+    std::unique_ptr<SearchHost> searchHost_;
+    std::unique_ptr<TSearchCommands> search_;
+    TSearchBars* searchBars_ = nullptr;
     TClipboardWatcher* clipboardWatcher_ = nullptr;
     std::array<QLabel*, kStatusPanelCount> panels_{};
     QAction* recentSeparator_ = nullptr;

@@ -7,6 +7,7 @@
 #include "app/LineAlignment.h"
 #include "app/LogoAppForm.h"
 #include "app/RecentFiles.h"
+#include "app/SearchBar.h"
 #include "app/UiText.h"
 #include "editor/control/TEditor.h"
 #include "print/PrintCommands.h"
@@ -106,6 +107,8 @@ void TLogoAppForm::CreateCommands() {
                         [this] { AlignLines(kAlignCentre); });
     c.editLeft = make("左寄せ(&L)", none, "左寄せ", CommandIcon("format-justify-left"),
                       [this] { AlignLines(kAlignLeft); });
+    c.searchLetter = make("検索・置換文字の入力(&F)", QKeySequence(Qt::CTRL | Qt::Key_F), nullptr,
+                          QIcon(), [this] { SearchLetterItemClick(); });
     c.posMemo = make("カーソル位置の記憶(&M)", QKeySequence(Qt::CTRL | Qt::Key_M),
                      "カーソル位置の記憶(Ctrl+M)", CommandIcon("bookmark-new"),
                      [this] { PosMemoItemClick(); });
@@ -204,13 +207,16 @@ void TLogoAppForm::CreateMenus() {
     edit->addActions({c.editRight, c.editCenter, c.editLeft});
     connect(edit, &QMenu::aboutToShow, this, [this, history] { EditMenuOpening(*history); });
 
-    // The search commands come with the search bar's issue.
+    const TSearchActions& found = searchBars_->Actions();
     QMenu* search = menuBar()->addMenu(QString::fromUtf8("検索(&S)"));
-    for (const char* caption : {"検索・置換文字の入力(&F)", "次を検索(&N)", "前を検索(&P)"}) {
-        search->addAction(QString::fromUtf8(caption))->setEnabled(false);
-    }
+    search->addActions({c.searchLetter, found.selectSearch, found.selectReplace});
+    search->addSeparator();
+    search->addActions({found.findNext, found.findBefore, found.replaceNext, found.replaceBefore,
+                        found.replaceAll});
     search->addSeparator();
     search->addActions({c.posMemo, c.posJump});
+    search->addSeparator();
+    search->addActions({found.searchHome, found.searchEnd});
 
     QMenu* view = menuBar()->addMenu(QString::fromUtf8("表示(&V)"));
     for (QAction* band : c.viewCoolBar) {
@@ -248,6 +254,11 @@ void TLogoAppForm::CreateMenus() {
     mirror(c.editAddCut);
     QAction* addCopy = mirror(c.editAddCopy);
     QAction* afterAddCopy = popupMenu_->addSeparator();
+    QAction* toSearch = mirror(found.selectSearch);
+    toSearch->setText(QString::fromUtf8("選択文字を検索文字にする(&K)"));
+    QAction* toReplace = mirror(found.selectReplace);
+    toReplace->setText(QString::fromUtf8("選択文字を置換文字にする(&I)"));
+    QAction* afterSelectionItems = popupMenu_->addSeparator();
     QAction* paste = mirror(c.editPaste);
     auto* popupHistory = new QMenu(c.editHistory->text(), popupMenu_);
     for (int i = 0; i < kClipboardHistorySize; ++i) {
@@ -273,6 +284,12 @@ void TLogoAppForm::CreateMenus() {
         historyItem->setVisible(!history_.Empty() && !Editor1->ReadOnly());
         afterRedo->setVisible(undo->isVisible() || redo->isVisible());
         afterAddCopy->setVisible(addCopy->isVisible());
+        // The selection items follow the pane itself, not the last update
+        // of their buttons.
+        const bool selected = ActivePane()->SelLength() > 0;
+        toSearch->setVisible(selected);
+        toReplace->setVisible(selected && !Editor1->ReadOnly());
+        afterSelectionItems->setVisible(toSearch->isVisible() || toReplace->isVisible());
         afterSelectAll->setVisible(selectAll->isVisible() || historyItem->isVisible() ||
                                    paste->isVisible());
         afterToday->setVisible(today->isVisible() && right->isVisible());
@@ -288,7 +305,6 @@ void TLogoAppForm::CreateToolBars() {
                                    c.editAddCopy, c.editPaste, c.editSelectAll, c.editToday,
                                    c.editLeft, c.editCenter, c.editRight});
     coolBar_->Band(2)->addActions({c.splitH, c.splitV, c.option, c.box, c.readOnly, c.help});
-    coolBar_->Band(4)->addActions({c.posMemo, c.posJump});
 }
 
 void TLogoAppForm::CreateStatusBar() {

@@ -6,6 +6,7 @@
 #include "app/DateInsertion.h"
 #include "app/LineAlignment.h"
 #include "app/LogoAppForm.h"
+#include "app/SearchBar.h"
 #include "app/UiText.h"
 #include "editor/control/ClipboardMime.h"
 #include "editor/control/TEditor.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QToolBar>
 #include <exception>
@@ -40,9 +42,13 @@ void SetClipboardCp932(const std::string& text) {
 } // namespace
 
 QLineEdit* TLogoAppForm::FocusedBox() const {
-    auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    // Only the boxes of the search-text bar stand in for the document.
-    return box != nullptr && coolBar_->Band(3)->isAncestorOf(box) ? box : nullptr;
+    if (search_->SearchBoxFocused()) {
+        return searchBars_->SearchLetterCb()->lineEdit();
+    }
+    if (search_->ReplaceBoxFocused()) {
+        return searchBars_->ReplaceLetterCb()->lineEdit();
+    }
+    return nullptr;
 }
 
 void TLogoAppForm::EditUndoItemClick() {
@@ -175,11 +181,11 @@ void TLogoAppForm::Editor1SelectionChange() {
     const bool selected = ActivePane()->SelLength() > 0;
     commands_.editCopy->setEnabled(selected);
     commands_.editAddCopy->setEnabled(selected);
-    if (Editor1->ReadOnly()) {
-        return;
+    searchBars_->ShowButtons(SelectionButtons(search_->SearchText(), *ActivePane()));
+    if (!Editor1->ReadOnly()) {
+        commands_.editCut->setEnabled(selected);
+        commands_.editAddCut->setEnabled(selected);
     }
-    commands_.editCut->setEnabled(selected);
-    commands_.editAddCut->setEnabled(selected);
 }
 
 void TLogoAppForm::UpdatePasteCommand() {

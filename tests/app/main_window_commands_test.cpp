@@ -1,6 +1,7 @@
 // The window's edit and view commands as a reporter uses them.
 #include "MainWindowFixture.h"
 #include "app/CoolBar.h"
+#include "app/SearchBar.h"
 #include "editor/control/ClipboardMime.h"
 #include "editor/control/SystemColors.h"
 #include "editor/control/TEditor.h"
@@ -151,6 +152,23 @@ TEST_F(MainWindowTest, RememberedCaretPlaceCanBeJumpedToUntilTheDocumentCloses) 
     editor.SetModified(false);
     window->DocumentFiles().FileClose();
     EXPECT_FALSE(window->Commands().posJump->isEnabled());
+}
+
+TEST_F(MainWindowTest, SearchFromTheBarFindsAndItsHistoryOutlivesTheWindow) {
+    {
+        auto window = Start();
+        window->Editor1->SetSelText("ABCabc");
+        window->Editor1->SetSelStart(0);
+        window->SearchBars().SetSearchBoxText("bc");
+        window->SearchBars().Actions().findNext->trigger();
+        EXPECT_EQ(1, window->Editor1->SelStart());
+        EXPECT_EQ(2, window->Editor1->SelLength());
+        window->Editor1->SetModified(false);
+        EXPECT_TRUE(window->close());
+    }
+    auto window = Start();
+    ASSERT_FALSE(window->Search().SearchHistory().Entries().empty());
+    EXPECT_EQ("bc", window->Search().SearchHistory().Entries().front());
 }
 
 } // namespace

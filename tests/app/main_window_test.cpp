@@ -74,16 +74,18 @@ TEST_F(MainWindowTest, PlaceAndRecentFilesComeBackAfterRestart) {
     EXPECT_TRUE(recentShown);
 }
 
-TEST_F(MainWindowTest, ClosingKeepsStoredValuesItHasNoUseForYet) {
+TEST_F(MainWindowTest, ClosingWritesBackTheHistoriesAndRulesItRead) {
     {
         SettingsStore store(DefaultSettingsPath());
         store.Open();
-        WriteSetting(store, TextSetting{"Search", "SearchLetter"}, 3, "abc");
+        WriteSetting(store, TextSetting{"Search", "SearchLetter"}, 0, "abc");
+        WriteSetting(store, TextSetting{"Search", "ReplaceLetter"}, 0, "xyz");
         WriteSetting(store, TextSetting{"Option", "TitleTopLetter"}, "\x81\x9A"); // ★
     }
     auto window = Start();
     EXPECT_TRUE(window->close());
-    EXPECT_EQ("abc", Stored("Search", "SearchLetter3"));
+    EXPECT_EQ("abc", Stored("Search", "SearchLetter0"));
+    EXPECT_EQ("xyz", Stored("Search", "ReplaceLetter0"));
     EXPECT_EQ("\x81\x9A", Stored("Option", "TitleTopLetter"));
 }
 
