@@ -13,6 +13,7 @@
 #include "platform/Cp932Codec.h"
 #include "settings/EditorProp.h"
 #include "settings/SettingsTable.h"
+#include "settings/dialog/LineMargin.h"
 #include "widgets/ClipboardWatcher.h"
 
 #include <QApplication>
@@ -31,7 +32,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QUrl>
-#include <cmath>
 
 namespace mojiro {
 
@@ -41,21 +41,7 @@ namespace {
 // half-width katakana the reporters know from the program's earlier versions.
 constexpr const char* kReadOnlyMark = "（読み取り専用）";
 
-// 1行12字(&1)
-QString LineLengthCaption(int chars, int item) {
-    return QString::fromUtf8("1行%1字(&%2)").arg(chars).arg(item);
-}
-
 } // namespace
-
-void ApplyLineMargin(TCustomEditor& editor, int index) {
-    // Single precision, as the dialog's sample has always computed it, so
-    // that the same sizes round the same way.
-    static constexpr float kFractions[] = {0.0F, 0.25F, 0.33333F, 0.5F, 0.66667F, 0.75F, 1.0F};
-    const float fraction = index >= 0 && index < 7 ? kFractions[index] : 0.0F;
-    const float pixels = static_cast<float>(editor.Font().size) * fraction;
-    editor.Margin().SetLine(static_cast<int>(std::nearbyint(pixels)));
-}
 
 TLogoAppForm::TLogoAppForm(const std::vector<std::string>& files, QWidget* parent)
     : QMainWindow(parent), store_(DefaultSettingsPath()) {
@@ -97,6 +83,7 @@ TLogoAppForm::TLogoAppForm(const std::vector<std::string>& files, QWidget* paren
     std::string startupDocument;
     ReadSettings(startupDocument);
     ApplyLineMargin(*Editor1, held_.lineMargin);
+    MatchBarColors();
 
     SetPanel(2, LineLengthText(Editor1->WrapOption().WrapByte()));
     SetPanel(3, InsertModeText(false));
@@ -177,10 +164,10 @@ void TLogoAppForm::ReadSettings(std::string& startupDocument) {
     coolBar_->Apply(LoadCoolBarBands(store_));
 
     held_.lineMargin = ReadSetting(store_, IntegerSetting{"Option", "LineMargin"});
-    held_.space = ReadSetting(store_, BoolSetting{"Option", "Space"});
-    held_.spaceColor = ReadSetting(store_, ColorSetting{"Option", "SpaceColor"});
-    held_.tab = ReadSetting(store_, BoolSetting{"Option", "Tab"});
-    held_.tabColor = ReadSetting(store_, ColorSetting{"Option", "TabColor"});
+    held_.marks.space = ReadSetting(store_, BoolSetting{"Option", "Space"});
+    held_.marks.spaceColor = ReadSetting(store_, ColorSetting{"Option", "SpaceColor"});
+    held_.marks.tab = ReadSetting(store_, BoolSetting{"Option", "Tab"});
+    held_.marks.tabColor = ReadSetting(store_, ColorSetting{"Option", "TabColor"});
     held_.myLineLen = {ReadSetting(store_, IntegerSetting{"Option", "MyLineLen1"}),
                        ReadSetting(store_, IntegerSetting{"Option", "MyLineLen2"}),
                        ReadSetting(store_, IntegerSetting{"Option", "MyLineLen3"})};
@@ -216,10 +203,10 @@ void TLogoAppForm::WriteSettings() {
     SaveCoolBarBands(store_, coolBar_->Capture());
 
     WriteSetting(store_, IntegerSetting{"Option", "LineMargin"}, held_.lineMargin);
-    WriteSetting(store_, BoolSetting{"Option", "Space"}, held_.space);
-    WriteSetting(store_, ColorSetting{"Option", "SpaceColor"}, held_.spaceColor);
-    WriteSetting(store_, BoolSetting{"Option", "Tab"}, held_.tab);
-    WriteSetting(store_, ColorSetting{"Option", "TabColor"}, held_.tabColor);
+    WriteSetting(store_, BoolSetting{"Option", "Space"}, held_.marks.space);
+    WriteSetting(store_, ColorSetting{"Option", "SpaceColor"}, held_.marks.spaceColor);
+    WriteSetting(store_, BoolSetting{"Option", "Tab"}, held_.marks.tab);
+    WriteSetting(store_, ColorSetting{"Option", "TabColor"}, held_.marks.tabColor);
     WriteSetting(store_, IntegerSetting{"Option", "MyLineLen1"}, held_.myLineLen[0]);
     WriteSetting(store_, IntegerSetting{"Option", "MyLineLen2"}, held_.myLineLen[1]);
     WriteSetting(store_, IntegerSetting{"Option", "MyLineLen3"}, held_.myLineLen[2]);
@@ -354,12 +341,6 @@ void TLogoAppForm::OptionMyLineLenItemClick(int k) {
     Editor1Change();
     // The length in force: a damaged stored preset is clamped by the editor.
     SetPanel(2, LineLengthText(Editor1->WrapOption().WrapByte()));
-}
-
-void TLogoAppForm::ShowLineLengthCaptions() {
-    for (int k = 1; k <= 3; ++k) {
-        commands_.lineLength[k - 1]->setText(LineLengthCaption(held_.myLineLen[k - 1], k));
-    }
 }
 
 // ---- further instances and dropped files ----------------------------------

@@ -19,6 +19,7 @@
 #include "app/SearchCommands.h"
 #include "editor/EditorTypes.h"
 #include "settings/SettingsStore.h"
+#include "settings/dialog/BlankMarks.h"
 
 #include <QMainWindow>
 #include <array>
@@ -41,11 +42,6 @@ class TCoolBar;
 class TSearchBars;
 class TCustomEditor;
 class TEditor;
-
-// The screen line spacing of `index` (0 to 6): the font's point size times
-// 0, 1/4, 1/3, 1/2, 2/3, 3/4 or 1, rounded half to even, as the extra pixels
-// between rows. An index outside the range counts as 0.
-void ApplyLineMargin(TCustomEditor& editor, int index);
 
 // Every command of the window, shared by its menu item and its tool button,
 // so that both always show the same state.
@@ -89,6 +85,8 @@ public:
     // The three line-length presets, k = 1 to 3.
     void OptionMyLineLenItemClick(int k);
     void OptionReadOnlyItemClick();
+    // The options dialog and what the window takes back from it.
+    void OptionItemClick();
     void UpdateReadOnlyState() override;
 
     // Opens the last file here and the others in a further instance.
@@ -136,10 +134,7 @@ private:
     // The values the window holds from start-up to close, as stored.
     struct HeldSettings {
         int lineMargin = 2;
-        bool space = true;
-        TColor spaceColor = clActiveCaption;
-        bool tab = true;
-        TColor tabColor = clActiveCaption;
+        BlankMarks marks;
         std::array<int, 3> myLineLen{12, 40, 36};
         int todayIndex = 0;
         std::string iniDir; // UTF-8
@@ -191,6 +186,8 @@ private:
     void EditorDblClick(TEditor* sender);
     void EditorClick(TEditor* sender);
     void HelpItemClick();
+    // The search boxes take the editor's text and background colours.
+    void MatchBarColors();
     // The help page at the topic of a help context number; 0 for contents.
     void ShowHelp(int context);
 

@@ -133,9 +133,8 @@ void TLogoAppForm::CreateCommands() {
         c.viewCoolBar[id]->setCheckable(true);
     }
 
-    // The options dialog comes with its own issue.
-    c.option = make("設定(&O)", none, "設定", CommandIcon("preferences-system"), [] {});
-    c.option->setEnabled(false);
+    c.option = make("設定(&O)", none, "設定", CommandIcon("preferences-system"),
+                    [this] { OptionItemClick(); });
     c.box = make("BOX選択(&B)", QKeySequence(Qt::CTRL | Qt::Key_B), "BOX選択(Ctrl+B)", QIcon(),
                  [this] { BoxItemClick(); });
     c.box->setCheckable(true);

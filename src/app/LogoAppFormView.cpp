@@ -4,8 +4,6 @@
 // line, and help.
 #include "app/CoolBar.h"
 #include "app/LogoAppForm.h"
-#include "editor/EditorParser.h"
-#include "editor/control/SystemColors.h"
 #include "editor/control/TEditor.h"
 #include "settings/EditorProp.h"
 
@@ -22,12 +20,6 @@
 #include <QUrl>
 
 namespace mojiro {
-
-namespace {
-
-constexpr std::string_view kFullWidthSpace = "\x81\x40"; // 　
-
-} // namespace
 
 // ---- tool bars ---------------------------------------------------------------
 
@@ -140,52 +132,7 @@ bool TLogoAppForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TLogoAppForm::Editor1DrawLine(TEditor* sender, QPainter& painter, int y, int index,
                                    const QRect& rect, bool selected) {
-    if (!held_.space && !held_.tab) {
-        return;
-    }
-    const std::string row = sender->RowString(index);
-    if (row.find('\t') == std::string::npos && row.find(kFullWidthSpace) == std::string::npos) {
-        return;
-    }
-    const int w = sender->CharWidth();
-    const int tabWidth = sender->Caret().TabSpaceCount();
-    const int left = sender->Margin().Left() - sender->TopCol() * w;
-    const QPalette& palette = sender->palette();
-    const QColor selectedColor = TColorToQColor(sender->View().Colors().Select().Color(), palette);
-    const int middle = y + (sender->RowHeight() - sender->Margin().Line()) / 2;
-
-    painter.save();
-    int extra = 0; // pixels the tabs so far have added
-    TEditorParser parser(row, 0, nullptr);
-    for (TokenKind token = parser.NextToken(); token != TokenKind::tkEnd;
-         token = parser.NextToken()) {
-        const auto position = static_cast<int>(parser.TokenOffset());
-        const int x = left + w * position + extra;
-        if (token == TokenKind::tkTab) {
-            if (held_.tab && x >= rect.left() && x <= rect.right() + 1 - w) {
-                const bool wide = w > 13;
-                const int dx = wide ? 5 : 3;
-                const int dy = wide ? 5 : 1;
-                painter.setPen(
-                    QPen(selected ? selectedColor : TColorToQColor(held_.tabColor, palette),
-                         wide ? 2 : 1));
-                const int x1 = x + 2;
-                painter.drawLine(x1, middle - dy, x1 + dx, middle);
-                painter.drawLine(x1, middle + dy, x1 + dx, middle);
-            }
-            extra += w * (tabWidth - ((extra / w + position) % tabWidth) - 1);
-        } else if (token == TokenKind::tkDbcsSymbol && held_.space &&
-                   parser.TokenText() == kFullWidthSpace) {
-            if (x >= rect.left() && x <= rect.right() + 1 - 2 * w) {
-                painter.setPen(
-                    QPen(selected ? selectedColor : TColorToQColor(held_.spaceColor, palette), 1));
-                painter.setBrush(Qt::NoBrush);
-                // Right and bottom edges exclusive, as a filled box would be.
-                painter.drawRect(x + 2, y + 2, 2 * w - 5, 2 * w - 5);
-            }
-        }
-    }
-    painter.restore();
+    DrawBlankMarks(*sender, painter, y, index, rect, selected, held_.marks);
 }
 
 // ---- clicks ------------------------------------------------------------------------

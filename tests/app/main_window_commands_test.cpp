@@ -5,12 +5,18 @@
 #include "editor/control/ClipboardMime.h"
 #include "editor/control/SystemColors.h"
 #include "editor/control/TEditor.h"
+#include "settings/dialog/OptionDlg.h"
+#include "settings/dialog/RadioGroup.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 namespace mojiro {
 namespace {
@@ -169,6 +175,24 @@ TEST_F(MainWindowTest, SearchFromTheBarFindsAndItsHistoryOutlivesTheWindow) {
     auto window = Start();
     ASSERT_FALSE(window->Search().SearchHistory().Entries().empty());
     EXPECT_EQ("bc", window->Search().SearchHistory().Entries().front());
+}
+
+TEST_F(MainWindowTest, OptionsTakenOnOkReachTheEditorAndTheRules) {
+    auto window = Start();
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<TOptionDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(nullptr, dialog);
+        dialog->findChild<QSpinBox*>(QStringLiteral("LineLenSp"))->setValue(12);
+        dialog->findChild<QCheckBox*>(QStringLiteral("TitleCb"))->setChecked(true);
+        // The marker rule with no marker: the window falls back to rule 0.
+        dialog->findChild<TRadioGroup*>(QStringLiteral("TitleRg"))->SetItemIndex(1);
+        dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    window->Commands().option->trigger();
+    EXPECT_EQ(24, window->Editor1->WrapOption().WrapByte());
+    EXPECT_EQ("1行12字", Utf8(window->PanelText(2)));
+    window->Editor1->SetSelText("\x8C\xA9\x8F\x6F\r\n\r\n\x96\x7B\x95\xB6"); // 見出し, empty, 本文
+    EXPECT_EQ("全1行", Utf8(window->PanelText(1)));
 }
 
 } // namespace

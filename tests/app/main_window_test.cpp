@@ -209,23 +209,5 @@ TEST_F(MainWindowTest, ReadOnlyModeMarksTheCaption) {
     EXPECT_EQ("Mojiro", Utf8(window->windowTitle()));
 }
 
-TEST_F(MainWindowTest, LineMarginIsAFractionOfThePointSizeRoundedToEven) {
-    EnsureApplication();
-    TEditor editor;
-    TEditorFont font = editor.Font();
-    font.size = 10;
-    font.height = FontHeightFromSize(10);
-    editor.SetFont(font);
-    ApplyLineMargin(editor, 1); // 2.5
-    EXPECT_EQ(2, editor.Margin().Line());
-    ApplyLineMargin(editor, 6);
-    EXPECT_EQ(10, editor.Margin().Line());
-    font.size = 9;
-    font.height = FontHeightFromSize(9);
-    editor.SetFont(font);
-    ApplyLineMargin(editor, 3); // 4.5
-    EXPECT_EQ(4, editor.Margin().Line());
-}
-
 } // namespace
 } // namespace mojiro
