@@ -2,6 +2,7 @@
 // its stream and its place in the settings store, and what a damaged stream
 // does to it (nothing).
 #include "../editor/FakeHost.h"
+#include "FileTestSupport.h"
 #include "settings/EditorProp.h"
 #include "settings/PropertyStream.h"
 #include "settings/SettingsStore.h"
@@ -16,6 +17,9 @@ namespace mojiro {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Bytes;
+using test::FreshFolder;
+using test::Put;
 using namespace std::string_literals;
 
 constexpr TColor clRed = 0x0000FF;
@@ -457,14 +461,6 @@ TEST(EditorProp, AssignCopiesEverythingAndReportsOnlyRealChanges) {
     EXPECT_EQ(0, wrapChanges) << "WordWrap was false already";
     target.Assign(source);
     EXPECT_EQ(1, colorChanges);
-}
-
-fs::path FreshFolder() {
-    const fs::path dir = fs::temp_directory_path() /
-                         ("mojiro-editorprop-" + std::to_string(::getpid()) + "-" +
-                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    return dir;
 }
 
 class StoredEditorProp : public ::testing::Test {

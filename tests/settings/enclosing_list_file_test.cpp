@@ -1,5 +1,6 @@
 // The enclosing-pair list file: its exact lines, and what a foreign, damaged
 // or too long file does to the list.
+#include "FileTestSupport.h"
 #include "settings/EnclosingListFile.h"
 
 #include <filesystem>
@@ -13,30 +14,15 @@ namespace mojiro {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Bytes;
+using test::FreshFolder;
+using test::Put;
 using namespace std::string_literals;
 
 constexpr TColor clRed = 0x0000FF;
 constexpr TColor clBlue = 0xFF0000;
 const std::string kHeader =
     "Mojiro\x88\xcd\x82\xdd\x95\xb6\x8e\x9a\x83\x8a\x83\x58\x83\x67"; // Mojiro囲み文字リスト
-
-fs::path FreshFolder() {
-    const fs::path dir = fs::temp_directory_path() /
-                         ("mojiro-listfile-" + std::to_string(::getpid()) + "-" +
-                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-std::string Bytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Put(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 void AddPair(TEditorBracketCollection& list, const std::string& left, const std::string& right,
              TColor color, TColor bkColor, TFontStyles style) {

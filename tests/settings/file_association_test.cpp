@@ -1,5 +1,6 @@
 // The association of extensions with the program in a user's XDG folders
 // (a temporary folder per test), and the Ext list of the file dialogs.
+#include "FileTestSupport.h"
 #include "settings/FileAssociation.h"
 #include "settings/SettingsTable.h"
 
@@ -13,16 +14,8 @@ namespace mojiro {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Bytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Put(const fs::path& file, const std::string& bytes) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
+using test::Bytes;
+using test::Put;
 
 class FileAssociationTest : public ::testing::Test {
 protected:

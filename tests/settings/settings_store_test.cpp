@@ -1,4 +1,5 @@
 // The settings store on a real file in a folder of its own per test.
+#include "FileTestSupport.h"
 #include "platform/Cp932Codec.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsTable.h"
@@ -19,25 +20,10 @@ namespace mojiro {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Bytes;
+using test::FreshFolder;
+using test::Put;
 using namespace std::string_literals;
-
-fs::path FreshFolder() {
-    const fs::path dir = fs::temp_directory_path() /
-                         ("mojiro-settings-" + std::to_string(::getpid()) + "-" +
-                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-std::string Bytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Put(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 std::vector<std::string> FolderEntries(const fs::path& dir) {
     std::vector<std::string> names;

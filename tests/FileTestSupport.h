@@ -1,4 +1,4 @@
-// Files and folders for the tests of the document's files: a fresh folder per
+// Files and folders for tests that touch the file system: a fresh folder per
 // test, whole-file reads and writes, and a child process without root's
 // privileges for the permission cases.
 #pragma once
@@ -19,16 +19,21 @@ namespace mojiro::test {
 
 namespace fs = std::filesystem;
 
-// Removed again when the test ends.
+// An empty folder named after the running test.
+inline fs::path FreshFolder() {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const fs::path path =
+        fs::temp_directory_path() / ("mojiro-" + std::to_string(::getpid()) + "-" +
+                                     test->test_suite_name() + "-" + test->name());
+    fs::remove_all(path);
+    fs::create_directories(path);
+    return path;
+}
+
+// A fresh folder, removed again when the test ends.
 class TempFolder {
 public:
-    TempFolder()
-        : path_(fs::temp_directory_path() /
-                ("mojiro-app-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
+    TempFolder() : path_(FreshFolder()) {}
     ~TempFolder() {
         std::error_code ignored;
         fs::remove_all(path_, ignored);
@@ -58,7 +63,9 @@ inline std::string Bytes(const fs::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Makes the file's folder when it is missing.
 inline void Put(const fs::path& file, const std::string& bytes) {
+    fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
