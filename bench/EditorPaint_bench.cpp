@@ -3,33 +3,19 @@
 // addresses, and the end-of-file mark, return marks and caret-row underline
 // shown, rendered into an image on the offscreen platform.
 #include "BenchSupport.h"
+#include "QtBench.h"
 #include "editor/control/TEditor.h"
 
-#include <QApplication>
-#include <QCoreApplication>
 #include <QImage>
 #include <memory>
 
 namespace mojiro::bench {
 namespace {
 
-// The widgets need an application: one is made for the whole process,
-// headless, unless another benchmark made one already. The editor goes
-// before the application does.
+// The editor of the benchmark, made once.
 struct PaintFixture {
-    std::unique_ptr<QApplication> app;
     std::unique_ptr<TEditor> editor;
 };
-
-void EnsureApplication(PaintFixture& fixture) {
-    if (QCoreApplication::instance() != nullptr)
-        return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "mojiro_bench";
-    static char* argv[] = {name, nullptr};
-    fixture.app = std::make_unique<QApplication>(argc, argv);
-}
 
 // Every colour of the view set, each token kind in its own colour.
 void ColourEverything(TEditor& editor) {
@@ -64,7 +50,7 @@ TEditor& PaintedEditor() {
     static PaintFixture fixture;
     if (fixture.editor)
         return *fixture.editor;
-    EnsureApplication(fixture);
+    EnsureOffscreenApplication();
     fixture.editor = std::make_unique<TEditor>();
     TEditor& e = *fixture.editor;
     e.show();

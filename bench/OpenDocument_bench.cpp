@@ -2,25 +2,15 @@
 // design property set: window wrapping options, marks, colours) and painting
 // its first screen, rendered into an image on the offscreen platform.
 #include "BenchSupport.h"
+#include "QtBench.h"
 #include "editor/control/TEditor.h"
 #include "settings/EditorProp.h"
 
-#include <QApplication>
 #include <QImage>
 #include <memory>
 
 namespace mojiro::bench {
 namespace {
-
-void EnsureOffscreenApplication() {
-    if (QCoreApplication::instance() != nullptr)
-        return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "mojiro_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
 
 void BM_OpenArticleAndFirstPaint(benchmark::State& state) {
     EnsureOffscreenApplication();
