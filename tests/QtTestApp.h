@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -43,5 +45,17 @@ inline bool ShowFocused(QWidget& widget) {
     FlushEvents();
     return widget.hasFocus();
 }
+
+// Collects the regions a viewport paints.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* viewport) { viewport->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+    QRegion painted;
+};
 
 } // namespace mojiro::test

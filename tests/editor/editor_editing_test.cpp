@@ -1,6 +1,7 @@
 // Editing through the view: typing, overwriting, the editing keys, pasting
 // text and boxes, dragging the selection, undo steps, the read-only rule and
 // the order of the change events.
+#include "EditorTestSupport.h"
 #include "editor/CustomEditor.h"
 #include "editor/FakeHost.h"
 
@@ -26,10 +27,7 @@ protected:
     }
 
     void Select(int fromRow, int fromCol, int toRow, int toCol) {
-        editor.SetRowCol(fromRow, fromCol);
-        editor.StartSelection();
-        editor.SetRowCol(toRow, toCol);
-        editor.ExtendSelection();
+        test::SelectRange(editor, fromRow, fromCol, toRow, toCol);
     }
 
     test::FakeHost host;

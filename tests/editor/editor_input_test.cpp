@@ -2,6 +2,7 @@
 // characters and input-method text, clicks and drags (selection, row
 // selection in the left margin, dragging the selection), cursor kinds and
 // the scroll requests.
+#include "EditorTestSupport.h"
 #include "editor/CustomEditor.h"
 #include "editor/FakeHost.h"
 #include "editor/VirtualKeys.h"
@@ -47,10 +48,7 @@ protected:
     [[nodiscard]] int MarginX() const { return editor.Margin().Left() / 2; }
 
     void Select(int fromRow, int fromCol, int toRow, int toCol) {
-        editor.SetRowCol(fromRow, fromCol);
-        editor.StartSelection();
-        editor.SetRowCol(toRow, toCol);
-        editor.ExtendSelection();
+        test::SelectRange(editor, fromRow, fromCol, toRow, toCol);
     }
 
     test::FakeHost host;

@@ -1,6 +1,7 @@
 // Selection of the editor view: stream and box selections, their text and
 // measures in character indexes, the anchor states, the remainder edits
 // write back, token selection and the selection events.
+#include "EditorTestSupport.h"
 #include "editor/CustomEditor.h"
 #include "editor/FakeHost.h"
 
@@ -38,10 +39,7 @@ protected:
 
     // Shift+navigation: anchor, move, extend.
     void Select(int fromRow, int fromCol, int toRow, int toCol) {
-        editor.SetRowCol(fromRow, fromCol);
-        editor.StartSelection();
-        editor.SetRowCol(toRow, toCol);
-        editor.ExtendSelection();
+        test::SelectRange(editor, fromRow, fromCol, toRow, toCol);
     }
 
     // A client point inside the cell at (row, col).

@@ -1,6 +1,7 @@
 // The control's Qt input: key presses with Shift and the host's key handler,
 // input-method text, mouse drags, the wheel, the scroll bars' actions, the
 // built-in context menu and the program's own cursors.
+#include "EditorTestSupport.h"
 #include "QtTestApp.h"
 #include "editor/VirtualKeys.h"
 #include "editor/control/EditorCursors.h"
@@ -22,13 +23,6 @@
 namespace mojiro::test {
 namespace {
 
-std::string Lines(int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i)
-        text += "row " + std::to_string(i) + "\r\n";
-    return text;
-}
-
 class InputTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -46,10 +40,7 @@ protected:
     [[nodiscard]] std::string Text() const { return editor.ListInfo().Text(); }
     [[nodiscard]] RowCol At() const { return {editor.Row(), editor.Col()}; }
     void Select(int fromRow, int fromCol, int toRow, int toCol) {
-        editor.SetRowCol(fromRow, fromCol);
-        editor.StartSelection();
-        editor.SetRowCol(toRow, toCol);
-        editor.ExtendSelection();
+        test::SelectRange(editor, fromRow, fromCol, toRow, toCol);
     }
     // A viewport point just inside the cell at (view row, col).
     [[nodiscard]] QPoint Cell(int row, int col) const {
@@ -251,7 +242,7 @@ TEST(EditorCursorsTest, ProgramCursorsComeFromTheResources) {
 // ---- scrolling ------------------------------------------------------------------------
 
 TEST_F(InputTest, MouseWheelScrollsTheView) {
-    Load(Lines(100));
+    Load(NumberedRows(100));
     const int lines = QApplication::wheelScrollLines();
     Wheel(-120); // towards the user
     EXPECT_EQ(editor.TopRow(), lines);
@@ -270,7 +261,7 @@ TEST_F(InputTest, MouseWheelScrollsTheView) {
 }
 
 TEST_F(InputTest, ScrollBarBottomActionLeavesOnlyTheVirtualRowInView) {
-    Load(Lines(100));
+    Load(NumberedRows(100));
     editor.SetScrollBars(TScrollStyle::ssVertical);
     editor.verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
     EXPECT_EQ(editor.TopRow(), editor.RowCount());
@@ -280,7 +271,7 @@ TEST_F(InputTest, ScrollBarBottomActionLeavesOnlyTheVirtualRowInView) {
 }
 
 TEST_F(InputTest, LockScrollMovesTheCaretWithTheScrollBar) {
-    Load(Lines(100));
+    Load(NumberedRows(100));
     editor.SetScrollBars(TScrollStyle::ssVertical);
     editor.Caret().SetLockScroll(true);
     editor.SetRowCol(2, 1);

@@ -1,6 +1,7 @@
 // What the control paints: the selection highlight cell by cell, the marks,
 // the caret-row underline, token colours over a fold, the OnDrawLine hook,
 // and how little is painted again after scrolling and typing.
+#include "EditorTestSupport.h"
 #include "QtTestApp.h"
 #include "editor/control/TEditor.h"
 
@@ -23,18 +24,6 @@ namespace {
 constexpr TColor kRed = 0x0000FF;
 constexpr TColor kGreen = 0x00FF00;
 constexpr TColor kBlue = 0xFF0000;
-
-// Collects the regions a viewport paints.
-class PaintRecorder : public QObject {
-public:
-    explicit PaintRecorder(QWidget* viewport) { viewport->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent*>(event)->region();
-        return false;
-    }
-    QRegion painted;
-};
 
 bool Reddish(QColor c) {
     return c.red() > 200 && c.green() < 120 && c.blue() < 120;
@@ -109,10 +98,7 @@ protected:
 
     void HighlightInRed() { editor.View().Colors().Select().SetBkColor(kRed); }
     void Select(int fromRow, int fromCol, int toRow, int toCol) {
-        editor.SetRowCol(fromRow, fromCol);
-        editor.StartSelection();
-        editor.SetRowCol(toRow, toCol);
-        editor.ExtendSelection();
+        test::SelectRange(editor, fromRow, fromCol, toRow, toCol);
     }
     void FoldAt20() {
         editor.WrapOption().SetWrapByte(20);

@@ -1,5 +1,6 @@
 // The scroll bars show the view's position and move it; bringing a bar in
 // line with the view does not scroll it a second time.
+#include "EditorTestSupport.h"
 #include "QtTestApp.h"
 #include "editor/control/TEditor.h"
 
@@ -11,20 +12,13 @@
 namespace mojiro::test {
 namespace {
 
-std::string Lines(int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i)
-        text += "row " + std::to_string(i) + "\r\n";
-    return text;
-}
-
 class ScrollBarsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         editor.resize(300, 200);
         editor.show();
         FlushEvents();
-        editor.Lines().SetText(Lines(100));
+        editor.Lines().SetText(NumberedRows(100));
     }
     TEditor editor;
 };

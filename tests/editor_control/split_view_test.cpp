@@ -12,18 +12,6 @@
 namespace mojiro::test {
 namespace {
 
-// Collects the regions a viewport paints.
-class PaintRecorder : public QObject {
-public:
-    explicit PaintRecorder(QWidget* viewport) { viewport->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent*>(event)->region();
-        return false;
-    }
-    QRegion painted;
-};
-
 // The centre of a row's first cell, in viewport coordinates.
 QPoint CellCentre(const TEditor& view, int row) {
     return {view.Margin().Left() + view.CharWidth() / 2,
