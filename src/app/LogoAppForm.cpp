@@ -9,6 +9,7 @@
 #include "app/SearchBar.h"
 #include "app/UiText.h"
 #include "editor/VirtualKeys.h"
+#include "editor/control/ClipboardMime.h"
 #include "editor/control/TEditor.h"
 #include "platform/Cp932Codec.h"
 #include "settings/EditorProp.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -78,7 +80,7 @@ TLogoAppForm::TLogoAppForm(const std::vector<std::string>& files, QWidget* paren
     Editor1->SetPopupMenu(popupMenu_);
     // Text already on the clipboard can be pasted at once, though it does
     // not enter the history.
-    UpdatePasteCommand();
+    UpdatePasteCommand(HoldsClipboardText(QGuiApplication::clipboard()->mimeData()));
 
     std::string startupDocument;
     ReadSettings(startupDocument);
@@ -108,19 +110,22 @@ TLogoAppForm::TLogoAppForm(const std::vector<std::string>& files, QWidget* paren
 }
 
 TLogoAppForm::~TLogoAppForm() {
-    // The panes' handlers point back at this window, which goes first.
     for (TEditor* pane : {Editor1, editor2_}) {
         if (pane != nullptr) {
-            pane->OnChange = nullptr;
-            pane->OnCaretMoved = nullptr;
-            pane->OnSelectionChange = nullptr;
-            pane->OnKeyDown = nullptr;
-            pane->OnDrawLine = nullptr;
-            pane->OnClick = nullptr;
-            pane->OnDblClick = nullptr;
+            DisconnectPane(*pane);
         }
     }
     clipboardWatcher_->SetEnabled(false);
+}
+
+void TLogoAppForm::DisconnectPane(TEditor& pane) {
+    pane.OnChange = nullptr;
+    pane.OnCaretMoved = nullptr;
+    pane.OnSelectionChange = nullptr;
+    pane.OnKeyDown = nullptr;
+    pane.OnDrawLine = nullptr;
+    pane.OnClick = nullptr;
+    pane.OnDblClick = nullptr;
 }
 
 // Every pane shares the main editor's handlers.

@@ -159,6 +159,8 @@ private:
     void Editor1CaretMove();
     void Editor1KeyDown(TEditor* sender, int key, Qt::KeyboardModifiers shift);
     void ConnectPane(TEditor& pane);
+    // The pane's handlers point back at this window: cleared before either goes.
+    static void DisconnectPane(TEditor& pane);
     void SetPanel(int panel, const std::string& text);
     void ShowCaption();
     void FileNew();
@@ -170,7 +172,7 @@ private:
     [[nodiscard]] QLineEdit* FocusedBox() const;
     void ReplaceTargetSelection(const std::string& cp932);
     // Paste is available while the clipboard holds text.
-    void UpdatePasteCommand();
+    void UpdatePasteCommand(bool clipboardHoldsText);
 
     // ---- search helpers (LogoAppFormSearch.cpp) ----------------------------
     friend class TWindowSearchHost;

@@ -188,16 +188,16 @@ void TLogoAppForm::Editor1SelectionChange() {
     }
 }
 
-void TLogoAppForm::UpdatePasteCommand() {
+void TLogoAppForm::UpdatePasteCommand(bool clipboardHoldsText) {
     if (!Editor1->ReadOnly()) {
-        commands_.editPaste->setEnabled(ClipboardCp932().has_value());
+        commands_.editPaste->setEnabled(clipboardHoldsText);
     }
 }
 
 void TLogoAppForm::ClipboardWatcher1Change() {
     try {
-        UpdatePasteCommand();
         const std::optional<std::string> text = ClipboardCp932();
+        UpdatePasteCommand(text.has_value());
         if (text) {
             history_.Enter(*text);
         }

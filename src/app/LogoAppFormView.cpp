@@ -89,10 +89,7 @@ void TLogoAppForm::CloseSplit() {
         TEditor* pane = editor2_;
         editor2_ = nullptr;
         activePane_ = Editor1;
-        pane->OnChange = nullptr;
-        pane->OnCaretMoved = nullptr;
-        pane->OnSelectionChange = nullptr;
-        pane->OnDrawLine = nullptr;
+        DisconnectPane(*pane);
         delete pane;
     }
     Editor1Change();

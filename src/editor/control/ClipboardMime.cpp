@@ -24,8 +24,12 @@ std::unique_ptr<QMimeData> MakeClipboardMime(const std::string& cp932, bool box)
     return mime;
 }
 
+bool HoldsClipboardText(const QMimeData* mime) {
+    return mime != nullptr && (mime->hasFormat(kCp932Mime) || mime->hasText());
+}
+
 std::optional<ClipboardContent> ReadClipboardMime(const QMimeData* mime) {
-    if (mime == nullptr)
+    if (!HoldsClipboardText(mime))
         return std::nullopt;
     ClipboardContent content;
     content.box = mime->hasFormat(kBoxTypeMime);
@@ -34,8 +38,6 @@ std::optional<ClipboardContent> ReadClipboardMime(const QMimeData* mime) {
         content.text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
         return content;
     }
-    if (!mime->hasText())
-        return std::nullopt;
     const QByteArray utf8 = mime->text().toUtf8();
     FromUnicodeResult converted =
         Utf8ToCp932(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));

@@ -24,6 +24,9 @@ struct ClipboardContent {
     int replaced = 0;
 };
 
+// Whether the data holds text in either form, without converting it.
+[[nodiscard]] bool HoldsClipboardText(const QMimeData* mime);
+
 // The text of the clipboard's data, preferring the exact bytes; nothing when
 // it holds no text.
 [[nodiscard]] std::optional<ClipboardContent> ReadClipboardMime(const QMimeData* mime);

@@ -7,18 +7,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QMimeData>
 
 namespace mojiro {
-
-namespace {
-
-bool ClipboardHoldsText() {
-    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
-    return mime != nullptr && (mime->hasText() || mime->hasFormat(kCp932Mime));
-}
-
-} // namespace
 
 TEditorPopupMenu::TEditorPopupMenu(TEditor* editor) : QMenu(editor), editor_(editor) {
     CreateItems();
@@ -65,7 +55,7 @@ void TEditorPopupMenu::PopupMenuPopup() {
     const TEditor& e = *editor_;
     const bool writable = !e.ReadOnly();
     const bool selected = e.SelLength() > 0;
-    const bool clipboardText = ClipboardHoldsText();
+    const bool clipboardText = HoldsClipboardText(QGuiApplication::clipboard()->mimeData());
     undoItem_->setEnabled(e.CanUndo() && writable);
     redoItem_->setEnabled(e.CanRedo() && writable);
     cutItem_->setEnabled(selected && writable);
